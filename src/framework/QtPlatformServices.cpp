@@ -1,0 +1,31 @@
+// The real platform services, on Qt and the X server.
+
+#include "framework/QtPlatformServices.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QWidget>
+
+namespace framework {
+
+void QtPlatformServices::showMessageBox(const std::string& text) {
+    QMessageBox box;
+    box.setWindowTitle(QApplication::applicationDisplayName());
+    box.setText(QString::fromStdString(text));
+    box.setTextFormat(Qt::PlainText);
+    box.setWindowModality(Qt::ApplicationModal);
+    box.exec();
+}
+
+void QtPlatformServices::beep() { QApplication::beep(); }
+
+void QtPlatformServices::bringApplicationToFront() {
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible()) {
+            window->raise();
+            window->activateWindow();
+        }
+    }
+}
+
+} // namespace framework

@@ -1,0 +1,19 @@
+#pragma once
+// The text functions the system's code uses; strings are UTF-8.
+
+#include <string>
+
+namespace framework {
+
+// The source with the first occurrence of find replaced; the inserted text is
+// not searched again. An empty find leaves the source as it is.
+std::string Replace(const std::string& source, const std::string& find,
+                    const std::string& replacement);
+
+// The platform's line end.
+std::string EndOfLine();
+
+// The number in decimal.
+std::string Str(int number);
+
+} // namespace framework

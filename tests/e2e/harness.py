@@ -1,0 +1,126 @@
+"""End-to-end harness: the real keyhop binary on a private X display.
+
+Each Desktop has its own Xvfb, optionally a tray host (trayer), and a
+temporary HOME with the XDG folders inside it. Every process it starts is
+stopped by its process id when the Desktop closes.
+"""
+
+import os
+import shutil
+import signal
+import subprocess
+import tempfile
+import time
+
+KEYHOP = os.environ.get("KEYHOP_BINARY", "")
+
+
+def wait_until(predicate, timeout=5.0, interval=0.02):
+    """Polls predicate until it is true or the time is up; returns its last value."""
+    deadline = time.monotonic() + timeout
+    while True:
+        value = predicate()
+        if value or time.monotonic() >= deadline:
+            return value
+        time.sleep(interval)
+
+
+class Desktop:
+    def __init__(self, tray=True):
+        self.tray = tray
+        self.processes = []
+        self.root = tempfile.mkdtemp(prefix="keyhop-e2e-")
+        self.home = os.path.join(self.root, "home")
+        self.config = os.path.join(self.home, ".config")
+        self.data = os.path.join(self.home, ".local", "share")
+        os.makedirs(self.config)
+        os.makedirs(self.data)
+        self.display = None
+
+    def __enter__(self):
+        self._start_xvfb()
+        if self.tray:
+            self.start(["trayer", "--edge", "top", "--align", "right", "--widthtype", "request"])
+            wait_until(lambda: self._tray_owned(), timeout=5)
+        return self
+
+    def __exit__(self, *exc):
+        self.close()
+
+    @property
+    def env(self):
+        env = {
+            "PATH": os.environ.get("PATH", "/usr/bin:/bin"),
+            "HOME": self.home,
+            "DISPLAY": self.display,
+            "XDG_CONFIG_HOME": self.config,
+            "XDG_DATA_HOME": self.data,
+            "XDG_RUNTIME_DIR": self.root,
+            "LANG": "C.UTF-8",
+            "QT_QPA_PLATFORM": "xcb",
+        }
+        return env
+
+    def start(self, argv, **kwargs):
+        """Starts a process on this desktop; it is stopped when the desktop closes."""
+        process = subprocess.Popen(
+            argv, env=kwargs.pop("env", self.env), stdout=kwargs.pop("stdout", subprocess.DEVNULL),
+            stderr=kwargs.pop("stderr", subprocess.DEVNULL), **kwargs)
+        self.processes.append(process)
+        return process
+
+    def start_keyhop(self):
+        return self.start([KEYHOP])
+
+    def run(self, argv, timeout=10):
+        return subprocess.run(argv, env=self.env, capture_output=True, text=True, timeout=timeout)
+
+    def xdotool(self, *args):
+        return self.run(["xdotool", *args])
+
+    def window_ids(self, name):
+        """The ids of visible windows whose title matches name."""
+        result = self.xdotool("search", "--onlyvisible", "--name", name)
+        return result.stdout.split()
+
+    def close(self):
+        for process in reversed(self.processes):
+            if process.poll() is None:
+                process.terminate()
+                try:
+                    process.wait(timeout=3)
+                except subprocess.TimeoutExpired:
+                    process.kill()
+                    process.wait()
+        self.processes.clear()
+        shutil.rmtree(self.root, ignore_errors=True)
+
+    def _start_xvfb(self):
+        read_end, write_end = os.pipe()
+        xvfb = subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x800x24", "-nolisten", "tcp"],
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_end)
+        self.processes.append(xvfb)
+        number = b""
+        with os.fdopen(read_end, "rb") as pipe:
+            while not number.endswith(b"\n"):
+                chunk = pipe.read(1)
+                if not chunk:
+                    raise RuntimeError("Xvfb did not start")
+                number += chunk
+        self.display = ":" + number.decode().strip()
+
+    def _tray_owned(self):
+        screen = self.display.split(".")[0]
+        result = self.run(["xdotool", "search", "--classname", "trayer"])
+        return result.returncode == 0 and bool(result.stdout.strip()) and bool(screen)
+
+
+def stop(process, sig=signal.SIGTERM, timeout=5.0):
+    """Sends sig and waits; returns the exit status, or None when it did not end in time."""
+    process.send_signal(sig)
+    try:
+        return process.wait(timeout=timeout)
+    except subprocess.TimeoutExpired:
+        return None

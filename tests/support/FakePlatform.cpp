@@ -1,0 +1,38 @@
+// Test doubles for the platform services.
+
+#include "support/FakePlatform.h"
+
+namespace keyhop::test {
+
+namespace {
+
+const std::string messagePrefix = "message:";
+
+} // namespace
+
+FakePlatform::FakePlatform() { framework::usePlatformServices(this); }
+
+FakePlatform::~FakePlatform() { framework::usePlatformServices(nullptr); }
+
+void FakePlatform::showMessageBox(const std::string& text) {
+    log.push_back(messagePrefix + text);
+    if (onMessageBox) {
+        onMessageBox(text);
+    }
+}
+
+void FakePlatform::beep() { log.emplace_back("beep"); }
+
+void FakePlatform::bringApplicationToFront() { log.emplace_back("front"); }
+
+std::vector<std::string> FakePlatform::messages() const {
+    std::vector<std::string> texts;
+    for (const auto& entry : log) {
+        if (entry.rfind(messagePrefix, 0) == 0) {
+            texts.push_back(entry.substr(messagePrefix.size()));
+        }
+    }
+    return texts;
+}
+
+} // namespace keyhop::test
