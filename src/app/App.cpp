@@ -52,8 +52,12 @@ void App::displayMessage(const std::string& text) {
     framework::MsgBox(text);
 }
 
-void App::quitApplication() { Quit(0); }
+void App::quitApplication() {
+    Quit(0);
+}
 
-App& app() { return static_cast<App&>(*framework::Application::current()); }
+App& app() {
+    return static_cast<App&>(*framework::Application::current());
+}
 
 } // namespace keyhop

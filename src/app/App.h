@@ -9,7 +9,7 @@
 namespace keyhop {
 
 class App final : public framework::Application {
-public:
+  public:
     void Event_Open() override;
     void Event_Close() override;
     bool Event_HandleAppleEvent(const framework::AppleEvent& event, const std::string& eventClass,

@@ -11,7 +11,8 @@ std::string AppleAboutText() {
 }
 
 std::string ApplePreferencesText() {
-    return framework::System::GetLocalizedString("CommonMenuModule.ApplePreferencesText", "Preferences...");
+    return framework::System::GetLocalizedString("CommonMenuModule.ApplePreferencesText",
+                                                 "Preferences...");
 }
 
 std::string AppleQuitText() {
@@ -39,11 +40,13 @@ std::string EditText() {
 }
 
 std::string HelpDocumentationText() {
-    return framework::System::GetLocalizedString("CommonMenuModule.HelpDocumentationText", "Read the documentation...");
+    return framework::System::GetLocalizedString("CommonMenuModule.HelpDocumentationText",
+                                                 "Read the documentation...");
 }
 
 std::string HelpTranslateText() {
-    return framework::System::GetLocalizedString("CommonMenuModule.HelpTranslateText", "Translate into another language...");
+    return framework::System::GetLocalizedString("CommonMenuModule.HelpTranslateText",
+                                                 "Translate into another language...");
 }
 
 std::string HelpText() {
@@ -51,11 +54,13 @@ std::string HelpText() {
 }
 
 std::string HelpWebsiteText() {
-    return framework::System::GetLocalizedString("CommonMenuModule.HelpWebsiteText", "Go to the website...");
+    return framework::System::GetLocalizedString("CommonMenuModule.HelpWebsiteText",
+                                                 "Go to the website...");
 }
 
 std::string HelpContactText() {
-    return framework::System::GetLocalizedString("CommonMenuModule.HelpContactText", "Contact us...");
+    return framework::System::GetLocalizedString("CommonMenuModule.HelpContactText",
+                                                 "Contact us...");
 }
 
 } // namespace keyhop::CommonMenuModule

@@ -15,6 +15,8 @@ void initialize() {
     pAny->toText();
 }
 
-std::string All() { return "Any;"; }
+std::string All() {
+    return "Any;";
+}
 
 } // namespace keyhop::FileTypes

@@ -12,7 +12,9 @@ namespace keyhop {
 
 namespace {
 
-void initFileTypes() { FileTypes::initialize(); }
+void initFileTypes() {
+    FileTypes::initialize();
+}
 
 App& newAppInstance() {
     auto created = std::make_unique<App>();

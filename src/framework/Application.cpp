@@ -35,7 +35,9 @@ bool Application::Event_HandleAppleEvent(const AppleEvent&, const std::string& e
     return false;
 }
 
-bool Application::Event_UnhandledException(const RuntimeException*) { return false; }
+bool Application::Event_UnhandledException(const RuntimeException*) {
+    return false;
+}
 
 void Application::Quit(int code) {
     // Outside a run of the event loop there is nothing to quit.
@@ -81,16 +83,24 @@ void Application::handleAppleEvent(const std::string& eventClass, const std::str
     deliverEvent([&] { return Event_HandleAppleEvent(event, eventClass, eventID); });
 }
 
-int Application::MajorVersion() const { return KEYHOP_VERSION_MAJOR; }
+int Application::MajorVersion() const {
+    return KEYHOP_VERSION_MAJOR;
+}
 
-int Application::MinorVersion() const { return KEYHOP_VERSION_MINOR; }
+int Application::MinorVersion() const {
+    return KEYHOP_VERSION_MINOR;
+}
 
-Application* Application::current() { return appObject.get(); }
+Application* Application::current() {
+    return appObject.get();
+}
 
 void Application::registerAppObject(std::unique_ptr<Application> application) {
     appObject = std::move(application);
 }
 
-void Application::releaseAppObject() { appObject.reset(); }
+void Application::releaseAppObject() {
+    appObject.reset();
+}
 
 } // namespace framework

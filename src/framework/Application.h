@@ -11,7 +11,7 @@ class AppleEvent;
 class RuntimeException;
 
 class Application {
-public:
+  public:
     Application();
     virtual ~Application();
     Application(const Application&) = delete;
@@ -47,7 +47,7 @@ public:
     static void registerAppObject(std::unique_ptr<Application> application);
     static void releaseAppObject();
 
-private:
+  private:
     void raiseClose();
 
     bool quitRequested_ = false;

@@ -15,7 +15,9 @@ std::vector<const FileType*>& registry() {
 
 } // namespace
 
-FileType::~FileType() { std::erase(registry(), this); }
+FileType::~FileType() {
+    std::erase(registry(), this);
+}
 
 std::string FileType::toText() {
     if (!isRegistered()) {
@@ -28,6 +30,8 @@ bool FileType::isRegistered() const {
     return std::find(registry().begin(), registry().end(), this) != registry().end();
 }
 
-const std::vector<const FileType*>& FileType::registeredTypes() { return registry(); }
+const std::vector<const FileType*>& FileType::registeredTypes() {
+    return registry();
+}
 
 } // namespace framework

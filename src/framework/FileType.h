@@ -7,7 +7,7 @@
 namespace framework {
 
 class FileType final {
-public:
+  public:
     FileType() = default;
     ~FileType();
     FileType(const FileType&) = delete;
@@ -28,7 +28,7 @@ public:
     // The registered types, in the order of registration.
     static const std::vector<const FileType*>& registeredTypes();
 
-private:
+  private:
     std::string name_;
     std::string extensions_;
 };

@@ -6,8 +6,12 @@
 
 namespace framework {
 
-void MsgBox(const std::string& text) { platform().showMessageBox(text); }
+void MsgBox(const std::string& text) {
+    platform().showMessageBox(text);
+}
 
-void Beep() { platform().beep(); }
+void Beep() {
+    platform().beep();
+}
 
 } // namespace framework

@@ -17,6 +17,8 @@ PlatformServices& platform() {
     return replacement != nullptr ? *replacement : real;
 }
 
-void usePlatformServices(PlatformServices* services) { replacement = services; }
+void usePlatformServices(PlatformServices* services) {
+    replacement = services;
+}
 
 } // namespace framework

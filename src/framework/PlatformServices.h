@@ -8,7 +8,7 @@
 namespace framework {
 
 class PlatformServices {
-public:
+  public:
     virtual ~PlatformServices() = default;
 
     // A modal message box; returns once the user has dismissed it.

@@ -17,7 +17,9 @@ void QtPlatformServices::showMessageBox(const std::string& text) {
     box.exec();
 }
 
-void QtPlatformServices::beep() { QApplication::beep(); }
+void QtPlatformServices::beep() {
+    QApplication::beep();
+}
 
 void QtPlatformServices::bringApplicationToFront() {
     for (QWidget* window : QApplication::topLevelWidgets()) {

@@ -6,7 +6,7 @@
 namespace framework {
 
 class QtPlatformServices final : public PlatformServices {
-public:
+  public:
     void showMessageBox(const std::string& text) override;
     void beep() override;
     void bringApplicationToFront() override;

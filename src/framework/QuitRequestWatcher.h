@@ -12,15 +12,15 @@ class QSocketNotifier;
 namespace framework {
 
 class QuitRequestWatcher final : public QObject {
-public:
+  public:
     // Watches from construction to destruction; only one may exist at a time.
     explicit QuitRequestWatcher(std::function<void()> onQuitRequest);
     ~QuitRequestWatcher() override;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void readSignalBytes();
 
     std::function<void()> onQuitRequest_;

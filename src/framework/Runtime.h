@@ -10,7 +10,7 @@ namespace framework {
 class RuntimeException;
 
 class Runtime final {
-public:
+  public:
     // argc must outlive the runtime.
     Runtime(int& argc, char** argv);
     // Destroys the application object, then the GUI.
@@ -21,7 +21,7 @@ public:
     // The last-chance handling of an error nothing else handled.
     static void unhandledException(const RuntimeException& error);
 
-private:
+  private:
     std::unique_ptr<QApplication> gui_;
 };
 

@@ -9,7 +9,7 @@
 namespace framework {
 
 class RuntimeException : public std::exception {
-public:
+  public:
     // The stack is taken where the exception is made, so a throw site keeps it.
     RuntimeException(int errorNumber, std::string message);
     RuntimeException(int errorNumber, std::string message, std::vector<std::string> stack);
@@ -25,7 +25,7 @@ public:
     // Exceptions of other kinds keep their message and get number 0 and no stack.
     static RuntimeException fromCurrentException();
 
-private:
+  private:
     int errorNumber_;
     std::string message_;
     std::vector<std::string> stack_;

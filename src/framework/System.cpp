@@ -24,6 +24,8 @@ std::string System::GetLocalizedString(const std::string& key, const std::string
     return translations()->lookup(key).value_or(defaultText);
 }
 
-void System::reloadTranslations() { translations() = TranslationTable::forUserLanguage(); }
+void System::reloadTranslations() {
+    translations() = TranslationTable::forUserLanguage();
+}
 
 } // namespace framework

@@ -6,7 +6,7 @@
 namespace framework {
 
 class System final {
-public:
+  public:
     // The translation for the key in the user's language, else the default.
     static std::string GetLocalizedString(const std::string& key, const std::string& defaultText);
 

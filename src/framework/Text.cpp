@@ -18,8 +18,12 @@ std::string Replace(const std::string& source, const std::string& find,
     return result;
 }
 
-std::string EndOfLine() { return "\n"; }
+std::string EndOfLine() {
+    return "\n";
+}
 
-std::string Str(int number) { return std::to_string(number); }
+std::string Str(int number) {
+    return std::to_string(number);
+}
 
 } // namespace framework

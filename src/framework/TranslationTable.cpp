@@ -34,11 +34,22 @@ std::string unescaped(const std::string& text) {
             continue;
         }
         switch (text[++i]) {
-        case 'n': result += '\n'; break;
-        case 'r': result += '\r'; break;
-        case 't': result += '\t'; break;
-        case '\\': result += '\\'; break;
-        default: result += '\\'; result += text[i]; break;
+        case 'n':
+            result += '\n';
+            break;
+        case 'r':
+            result += '\r';
+            break;
+        case 't':
+            result += '\t';
+            break;
+        case '\\':
+            result += '\\';
+            break;
+        default:
+            result += '\\';
+            result += text[i];
+            break;
         }
     }
     return result;

@@ -10,7 +10,7 @@
 namespace framework {
 
 class TranslationTable final {
-public:
+  public:
     // Reads the file for the language named by LC_ALL, LC_MESSAGES or LANG
     // (the first one set), trying "de_AT" before "de"; empty when none is found.
     static TranslationTable forUserLanguage();
@@ -22,7 +22,7 @@ public:
 
     std::optional<std::string> lookup(const std::string& key) const;
 
-private:
+  private:
     std::map<std::string, std::string> texts_;
 };
 

@@ -29,13 +29,21 @@ void Window::Show() {
     widget_->activateWindow();
 }
 
-bool Window::Visible() const { return widget_->isVisible(); }
+bool Window::Visible() const {
+    return widget_->isVisible();
+}
 
-int Window::Width() const { return widget_->width(); }
+int Window::Width() const {
+    return widget_->width();
+}
 
-int Window::Height() const { return widget_->height(); }
+int Window::Height() const {
+    return widget_->height();
+}
 
-void Window::releaseAll() { openWindows().clear(); }
+void Window::releaseAll() {
+    openWindows().clear();
+}
 
 Window* Window::find(std::type_index type) {
     const auto found = openWindows().find(type);

@@ -10,7 +10,7 @@ class QWidget;
 namespace framework {
 
 class Window {
-public:
+  public:
     virtual ~Window();
     Window(const Window&) = delete;
     Window& operator=(const Window&) = delete;
@@ -24,20 +24,19 @@ public:
     // Destroys every open window; used once the event loop has ended.
     static void releaseAll();
 
-protected:
+  protected:
     // Built hidden, with its content area of the given size.
     Window(int width, int height);
 
     // The single instance of T, built on first use.
-    template <typename T>
-    static T& instance() {
+    template <typename T> static T& instance() {
         if (Window* existing = find(typeid(T))) {
             return static_cast<T&>(*existing);
         }
         return static_cast<T&>(add(typeid(T), std::unique_ptr<Window>(new T)));
     }
 
-private:
+  private:
     static Window* find(std::type_index type);
     static Window& add(std::type_index type, std::unique_ptr<Window> window);
 

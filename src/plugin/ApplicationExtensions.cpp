@@ -6,7 +6,9 @@
 
 namespace plugin {
 
-std::string ApplicationNameMBS(const framework::Application&) { return KEYHOP_APPLICATION_NAME; }
+std::string ApplicationNameMBS(const framework::Application&) {
+    return KEYHOP_APPLICATION_NAME;
+}
 
 std::string ApplicationCreatorCodeMBS(const framework::Application&) {
     return KEYHOP_CREATOR_CODE;

@@ -3,11 +3,22 @@
 
 #include "preferences/ShortcutTable.h"
 
+#include <cstdint>
 #include <memory>
 
 namespace keyhop::PreferencesModule {
 
 // Made at start-up with no rows, released at exit.
 extern std::unique_ptr<ShortcutTable> shortcutsList;
+
+// The list window's place and size; -1 when none is stored.
+extern std::int32_t mainWindowLeft;
+extern std::int32_t mainWindowTop;
+extern std::int32_t mainWindowWidth;
+extern std::int32_t mainWindowHeight;
+// Check for a newer version at launch.
+extern bool checkForUpdate;
+// Write the preferences file empty at quit; never stored.
+extern bool resetPreferences;
 
 } // namespace keyhop::PreferencesModule

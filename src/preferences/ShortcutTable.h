@@ -8,7 +8,7 @@
 namespace keyhop {
 
 class ShortcutTable final {
-public:
+  public:
     static constexpr int columnCount = 7;
     using Row = std::array<std::string, columnCount>;
 
@@ -25,7 +25,7 @@ public:
 
     bool operator==(const ShortcutTable&) const = default;
 
-private:
+  private:
     std::vector<Row> rows_;
 };
 

@@ -13,6 +13,8 @@ constexpr int designHeight = 100;
 
 AboutWindow::AboutWindow() : Window(designWidth, designHeight) {}
 
-AboutWindow& AboutWindow::get() { return instance<AboutWindow>(); }
+AboutWindow& AboutWindow::get() {
+    return instance<AboutWindow>();
+}
 
 } // namespace keyhop

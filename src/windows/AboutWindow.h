@@ -6,11 +6,11 @@
 namespace keyhop {
 
 class AboutWindow final : public framework::Window {
-public:
+  public:
     // The single instance, built hidden on first use.
     static AboutWindow& get();
 
-private:
+  private:
     friend class framework::Window;
     AboutWindow();
 };

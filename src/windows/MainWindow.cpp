@@ -13,7 +13,9 @@ constexpr int designHeight = 320;
 
 MainWindow::MainWindow() : Window(designWidth, designHeight) {}
 
-MainWindow& MainWindow::get() { return instance<MainWindow>(); }
+MainWindow& MainWindow::get() {
+    return instance<MainWindow>();
+}
 
 void MainWindow::showAndSelectRowWithAbsolutePath(const std::string&) {
     // The list and its selection come with the list window's controls.

@@ -8,14 +8,14 @@
 namespace keyhop {
 
 class MainWindow final : public framework::Window {
-public:
+  public:
     // The single instance, built hidden on first use.
     static MainWindow& get();
 
     // Shows the window with the row of that item selected.
     void showAndSelectRowWithAbsolutePath(const std::string& absolutePath);
 
-private:
+  private:
     friend class framework::Window;
     MainWindow();
 };

@@ -13,7 +13,7 @@ namespace {
 using keyhop::test::FakePlatform;
 
 class AppTest : public testing::Test {
-protected:
+  protected:
     FakePlatform platform;
     keyhop::App app;
 
@@ -24,7 +24,9 @@ protected:
     }
 };
 
-TEST_F(AppTest, ReportOfANilException) { EXPECT_EQ(reportFor(nullptr), "Unhandled exception"); }
+TEST_F(AppTest, ReportOfANilException) {
+    EXPECT_EQ(reportFor(nullptr), "Unhandled exception");
+}
 
 TEST_F(AppTest, ReportWithNumberOnly) {
     const framework::RuntimeException error(7, "", {});

@@ -36,14 +36,13 @@ const Text texts[] = {
     {CommonMenuModule::HelpTranslateText, "CommonMenuModule.HelpTranslateText",
      "Translate into another language..."},
     {CommonMenuModule::HelpText, "CommonMenuModule.HelpText", "Help"},
-    {CommonMenuModule::HelpWebsiteText, "CommonMenuModule.HelpWebsiteText",
-     "Go to the website..."},
+    {CommonMenuModule::HelpWebsiteText, "CommonMenuModule.HelpWebsiteText", "Go to the website..."},
     {CommonMenuModule::HelpContactText, "CommonMenuModule.HelpContactText", "Contact us..."},
     {MenuModule::ShortcutsMessage, "MenuModule.ShortcutsMessage", "Shortcuts:"},
 };
 
 class MenuTextTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dataHome_ = fs::temp_directory_path() / ("keyhop-menutext-" + std::to_string(::getpid()));
         fs::create_directories(dataHome_ / "keyhop" / "translations");

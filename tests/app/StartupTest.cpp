@@ -1,8 +1,8 @@
 // The whole start-up and shut-down order, in process.
 
+#include "app/Startup.h"
 #include "app/App.h"
 #include "app/FileTypes.h"
-#include "app/Startup.h"
 #include "framework/Application.h"
 #include "preferences/PreferencesModule.h"
 #include "support/FakePlatform.h"
@@ -37,7 +37,8 @@ TEST(Startup, ModuleGlobalsLiveFromInitialisationToFinalisation) {
 
 TEST(Startup, TheQuitAppleEventEndsTheRun) {
     initializeModuleGlobals();
-    QTimer::singleShot(20, [] { framework::Application::current()->handleAppleEvent("aevt", "quit"); });
+    QTimer::singleShot(20,
+                       [] { framework::Application::current()->handleAppleEvent("aevt", "quit"); });
     EXPECT_EQ(runMain(), 0);
     finalizeModuleGlobals();
     framework::Application::releaseAppObject();

@@ -17,7 +17,7 @@ namespace {
 
 // Records its events; Open runs whatever the test asks of it.
 class RecordingApplication final : public framework::Application {
-public:
+  public:
     std::function<void(RecordingApplication&)> onOpen;
     std::vector<std::string> events;
     std::optional<framework::RuntimeException> lastError;
@@ -40,7 +40,7 @@ public:
 };
 
 class ApplicationTest : public testing::Test {
-protected:
+  protected:
     RecordingApplication& application() {
         if (framework::Application::current() == nullptr) {
             framework::Application::registerAppObject(std::make_unique<RecordingApplication>());
@@ -52,7 +52,9 @@ protected:
 
 // Fires a few rounds of the event loop later, so that the quit arrives from
 // the loop and not from inside Open.
-void later(std::function<void()> action) { QTimer::singleShot(5, std::move(action)); }
+void later(std::function<void()> action) {
+    QTimer::singleShot(5, std::move(action));
+}
 
 TEST_F(ApplicationTest, QuitRunsCloseOnceAfterTheCallerReturns) {
     auto& app = application();
@@ -62,8 +64,7 @@ TEST_F(ApplicationTest, QuitRunsCloseOnceAfterTheCallerReturns) {
         self.events.emplace_back("after quit");
     };
     EXPECT_EQ(app.run(), 3);
-    EXPECT_EQ(app.events,
-              (std::vector<std::string>{"open", "after quit", "open done", "close"}));
+    EXPECT_EQ(app.events, (std::vector<std::string>{"open", "after quit", "open done", "close"}));
 }
 
 TEST_F(ApplicationTest, EachSignalQuitsInOrder) {

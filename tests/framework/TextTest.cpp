@@ -22,7 +22,8 @@ TEST(Replace, InsertedTextIsNotReplacedAgain) {
 }
 
 TEST(Replace, WorksOnUtf8Text) {
-    EXPECT_EQ(Replace("Öffne %P% jetzt", "%P%", "/home/jürgen/Ärger"), "Öffne /home/jürgen/Ärger jetzt");
+    EXPECT_EQ(Replace("Öffne %P% jetzt", "%P%", "/home/jürgen/Ärger"),
+              "Öffne /home/jürgen/Ärger jetzt");
 }
 
 TEST(Str, GivesDecimal) {

@@ -14,7 +14,7 @@ namespace {
 namespace fs = std::filesystem;
 
 class TranslationTest : public testing::Test {
-protected:
+  protected:
     void SetUp() override {
         dataHome_ = fs::temp_directory_path() /
                     ("keyhop-translations-" + std::to_string(::getpid()) + "-" +

@@ -10,9 +10,13 @@ const std::string messagePrefix = "message:";
 
 } // namespace
 
-FakePlatform::FakePlatform() { framework::usePlatformServices(this); }
+FakePlatform::FakePlatform() {
+    framework::usePlatformServices(this);
+}
 
-FakePlatform::~FakePlatform() { framework::usePlatformServices(nullptr); }
+FakePlatform::~FakePlatform() {
+    framework::usePlatformServices(nullptr);
+}
 
 void FakePlatform::showMessageBox(const std::string& text) {
     log.push_back(messagePrefix + text);
@@ -21,9 +25,13 @@ void FakePlatform::showMessageBox(const std::string& text) {
     }
 }
 
-void FakePlatform::beep() { log.emplace_back("beep"); }
+void FakePlatform::beep() {
+    log.emplace_back("beep");
+}
 
-void FakePlatform::bringApplicationToFront() { log.emplace_back("front"); }
+void FakePlatform::bringApplicationToFront() {
+    log.emplace_back("front");
+}
 
 std::vector<std::string> FakePlatform::messages() const {
     std::vector<std::string> texts;

@@ -11,7 +11,7 @@
 namespace keyhop::test {
 
 class FakePlatform final : public framework::PlatformServices {
-public:
+  public:
     FakePlatform();
     ~FakePlatform() override;
     FakePlatform(const FakePlatform&) = delete;

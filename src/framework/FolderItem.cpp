@@ -1,0 +1,51 @@
+// Items of the file system by absolute path.
+
+#include "framework/FolderItem.h"
+
+#include <filesystem>
+#include <system_error>
+
+namespace framework {
+
+namespace fs = std::filesystem;
+
+FolderItem::FolderItem(std::string absolutePath) : path_(std::move(absolutePath)) {}
+
+std::string FolderItem::Name() const {
+    return fs::path(path_).filename().string();
+}
+
+bool FolderItem::Exists() const {
+    std::error_code error;
+    return fs::exists(fs::path(path_), error);
+}
+
+bool FolderItem::Directory() const {
+    std::error_code error;
+    return fs::is_directory(fs::path(path_), error);
+}
+
+std::optional<FolderItem> FolderItem::Child(const std::string& name) const {
+    if (name.empty() || name == "." || name == ".." || name.find('/') != std::string::npos ||
+        name.find('\0') != std::string::npos) {
+        return std::nullopt;
+    }
+    return FolderItem((fs::path(path_) / name).string());
+}
+
+std::optional<FolderItem> FolderItem::Parent() const {
+    const fs::path path(path_);
+    if (path == path.root_path()) {
+        return std::nullopt;
+    }
+    return FolderItem(path.parent_path().string());
+}
+
+std::optional<FolderItem> GetFolderItem(const std::string& path, int) {
+    if (path.empty() || path.front() != '/' || path.find('\0') != std::string::npos) {
+        return std::nullopt;
+    }
+    return FolderItem(path);
+}
+
+} // namespace framework

@@ -1,0 +1,37 @@
+#pragma once
+// An item of the file system, named by its absolute path, whether or not it
+// exists yet.
+
+#include <optional>
+#include <string>
+
+namespace framework {
+
+class FolderItem final {
+  public:
+    // path must be absolute.
+    explicit FolderItem(std::string absolutePath);
+
+    const std::string& AbsolutePath() const { return path_; }
+    // The last component of the path ("" for the root).
+    std::string Name() const;
+    bool Exists() const;
+    bool Directory() const;
+
+    // The item of that name inside this folder; nil for an empty name or one
+    // holding a "/", or names that step out of the folder ("." and "..").
+    std::optional<FolderItem> Child(const std::string& name) const;
+    // Nil for the root.
+    std::optional<FolderItem> Parent() const;
+
+    bool operator==(const FolderItem&) const = default;
+
+  private:
+    std::string path_;
+};
+
+// The item at an absolute path (path mode 0); nil for a path that is not
+// absolute or that holds a NUL character.
+std::optional<FolderItem> GetFolderItem(const std::string& path, int pathMode = 0);
+
+} // namespace framework
