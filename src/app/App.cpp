@@ -6,13 +6,16 @@
 #include "framework/RuntimeException.h"
 #include "framework/Text.h"
 #include "plugin/ApplicationExtensions.h"
+#include "update/CheckForUpdateModule.h"
 
 #include <algorithm>
 #include <vector>
 
 namespace keyhop {
 
-void App::Event_Open() {}
+void App::Event_Open() {
+    CheckForUpdateModule::checkForUpdate();
+}
 
 void App::Event_Close() {}
 

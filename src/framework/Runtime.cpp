@@ -3,6 +3,7 @@
 #include "framework/Runtime.h"
 
 #include "framework/Application.h"
+#include "framework/MainThreadGate.h"
 #include "framework/RuntimeException.h"
 #include "framework/Window.h"
 
@@ -19,9 +20,12 @@ Runtime::Runtime(int& argc, char** argv) : gui_(std::make_unique<QApplication>(a
         QStringLiteral("%1.%2").arg(KEYHOP_VERSION_MAJOR).arg(KEYHOP_VERSION_MINOR));
     // A tray application goes on when its last window closes.
     QApplication::setQuitOnLastWindowClosed(false);
+    MainThreadGate::instance()->open();
 }
 
 Runtime::~Runtime() {
+    // First, so that no thread's work reaches the objects released below.
+    MainThreadGate::instance()->close();
     Window::releaseAll();
     Application::releaseAppObject();
 }

@@ -4,10 +4,13 @@
 
 #include "framework/PlatformServices.h"
 
+#include <QCoreApplication>
+
 namespace plugin {
 
 std::string ApplicationNameMBS(const framework::Application&) {
-    return KEYHOP_APPLICATION_NAME;
+    // The framework names the application once, at start-up.
+    return QCoreApplication::applicationName().toStdString();
 }
 
 std::string ApplicationCreatorCodeMBS(const framework::Application&) {

@@ -32,4 +32,15 @@ TEST(Str, GivesDecimal) {
     EXPECT_EQ(framework::Str(2147483647), "2147483647");
 }
 
+TEST(ReplaceAll, ReplacesEveryOccurrenceLeftToRight) {
+    EXPECT_EQ(framework::ReplaceAll(" Key  Hop ", " ", ""), "KeyHop");
+    EXPECT_EQ(framework::ReplaceAll("aaa", "aa", "a"), "aa");
+    EXPECT_EQ(framework::ReplaceAll("abc", "", "x"), "abc");
+}
+
+TEST(Lowercase, LowersEveryLetter) {
+    EXPECT_EQ(framework::Lowercase("KeyHop 2"), "keyhop 2");
+    EXPECT_EQ(framework::Lowercase("ÄRGER"), "ärger");
+}
+
 } // namespace
