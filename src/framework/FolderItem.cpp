@@ -30,7 +30,8 @@ bool makeFolder(const fs::path& folder) {
         !makeFolder(folder.parent_path())) {
         return false;
     }
-    return ::mkdir(folder.c_str(), 0700) == 0 || (errno == EEXIST && fs::is_directory(folder, error));
+    return ::mkdir(folder.c_str(), 0700) == 0 ||
+           (errno == EEXIST && fs::is_directory(folder, error));
 }
 
 } // namespace

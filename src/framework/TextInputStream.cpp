@@ -42,8 +42,11 @@ std::string TextInputStream::ReadLine() {
     if (EndOfFile()) {
         return {};
     }
-    const auto end = content_.find_first_of("\r\n", position_);
-    if (end == std::string::npos) {
+    auto end = position_;
+    while (end < content_.size() && content_[end] != '\n' && content_[end] != '\r') {
+        ++end;
+    }
+    if (end == content_.size()) {
         std::string line = content_.substr(position_);
         position_ = content_.size();
         return line;

@@ -3,8 +3,8 @@
 #include "framework/TextOutputStream.h"
 
 #include <cerrno>
-#include <filesystem>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -47,9 +47,9 @@ std::unique_ptr<TextOutputStream> TextOutputStream::create(const std::string& pa
         // Hidden, in the same folder so that rename can replace the target;
         // O_EXCL below makes sure that it is ours alone.
         const std::string temporary =
-            (targetPath.parent_path() / ("." + targetPath.filename().string() + "." +
-                                         std::to_string(::getpid()) + "." +
-                                         std::to_string(serial++) + ".tmp"))
+            (targetPath.parent_path() /
+             ("." + targetPath.filename().string() + "." + std::to_string(::getpid()) + "." +
+              std::to_string(serial++) + ".tmp"))
                 .string();
         // 0666 lets the umask decide, as for any new file.
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);

@@ -35,8 +35,8 @@ const std::string fileNotCreatedMessage = "The preferences file could not be cre
 
 // The file's key of each column of a row, followed by the row number.
 constexpr std::array<const char*, ShortcutTable::columnCount> rowKeys{
-    "FUNCTIONKEY", "SHIFTKEY", "CONTROLKEY", "OPTIONKEY", "COMMANDKEY", "FILENAME",
-    "FILEABSOLUTEPATH"};
+    "FUNCTIONKEY", "SHIFTKEY", "CONTROLKEY",      "OPTIONKEY",
+    "COMMANDKEY",  "FILENAME", "FILEABSOLUTEPATH"};
 
 std::string applicationName() {
     return plugin::ApplicationNameMBS(app());
@@ -82,9 +82,8 @@ void loadPreferences() {
     for (int row = 0; Store::isValueOfVariableDefined(rowKeys[0] + framework::Str(row)); ++row) {
         shortcutsList->resize(row);
         for (int column = 0; column < ShortcutTable::columnCount; ++column) {
-            shortcutsList->cell(row, column) =
-                Store::getStringOfVariable(rowKeys[static_cast<std::size_t>(column)] +
-                                           framework::Str(row));
+            shortcutsList->cell(row, column) = Store::getStringOfVariable(
+                rowKeys[static_cast<std::size_t>(column)] + framework::Str(row));
         }
     }
 
@@ -126,9 +125,9 @@ void savePreferences() {
         stream->WriteLine(line("MAINWINDOWHEIGHT", framework::Str(mainWindowHeight)));
         for (int row = 0; row <= shortcutsList->lastRow(); ++row) {
             for (int column = 0; column < ShortcutTable::columnCount; ++column) {
-                stream->WriteLine(line(rowKeys[static_cast<std::size_t>(column)] +
-                                           framework::Str(row),
-                                       shortcutsList->cell(row, column)));
+                stream->WriteLine(
+                    line(rowKeys[static_cast<std::size_t>(column)] + framework::Str(row),
+                         shortcutsList->cell(row, column)));
             }
         }
         stream->WriteLine(line("CHECKFORUPDATE", Store::getStringFromBoolean(checkForUpdate)));

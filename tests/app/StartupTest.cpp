@@ -42,7 +42,9 @@ class ReplacementCounter final {
   public:
     explicit ReplacementCounter(const std::filesystem::path& folder)
         : fd_(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
-        ::inotify_add_watch(fd_, folder.c_str(), IN_MOVED_TO);
+        // With IN_MOVED_FROM in between, two renames onto one name are never
+        // merged into one event.
+        ::inotify_add_watch(fd_, folder.c_str(), IN_MOVED_FROM | IN_MOVED_TO);
     }
     ~ReplacementCounter() { ::close(fd_); }
     ReplacementCounter(const ReplacementCounter&) = delete;
@@ -55,7 +57,7 @@ class ReplacementCounter final {
         for (ssize_t size; (size = ::read(fd_, buffer, sizeof buffer)) > 0;) {
             for (ssize_t at = 0; at < size;) {
                 const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
-                if (event->len > 0 && name == event->name) {
+                if ((event->mask & IN_MOVED_TO) != 0 && event->len > 0 && name == event->name) {
                     ++count;
                 }
                 at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);

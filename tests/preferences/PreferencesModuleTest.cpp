@@ -1,12 +1,12 @@
 // The preferences file: what launch reads, what quit writes, and what the
 // user sees when the file or its folder is not there.
 
+#include "preferences/PreferencesModule.h"
 #include "app/App.h"
 #include "framework/Application.h"
 #include "framework/Text.h"
 #include "framework/Window.h"
 #include "preferences/CommonPreferencesModule.h"
-#include "preferences/PreferencesModule.h"
 #include "support/ConfigHome.h"
 #include "support/FakePlatform.h"
 #include "windows/MainWindow.h"
@@ -40,9 +40,8 @@ std::string header(int left, int top, int width, int height) {
 }
 
 std::string rowLines(int n, const ShortcutTable::Row& row) {
-    const std::array<const char*, 7> keys{"FUNCTIONKEY", "SHIFTKEY",   "CONTROLKEY",
-                                          "OPTIONKEY",   "COMMANDKEY", "FILENAME",
-                                          "FILEABSOLUTEPATH"};
+    const std::array<const char*, 7> keys{"FUNCTIONKEY", "SHIFTKEY", "CONTROLKEY",      "OPTIONKEY",
+                                          "COMMANDKEY",  "FILENAME", "FILEABSOLUTEPATH"};
     std::string lines;
     for (std::size_t column = 0; column < keys.size(); ++column) {
         lines += keys[column] + std::to_string(n) + " = " + row[column] + "\n";
@@ -99,8 +98,8 @@ class PreferencesTest : public testing::Test {
     std::optional<std::string> savedFile() const { return readFile(home.preferencesFile()); }
     // Only the file itself may be in the folder: no temporary file left behind.
     std::size_t filesInFolder() const {
-        return static_cast<std::size_t>(std::distance(
-            std::filesystem::directory_iterator(home.config()), {}));
+        return static_cast<std::size_t>(
+            std::distance(std::filesystem::directory_iterator(home.config()), {}));
     }
 
     test::ConfigHome home;
@@ -128,8 +127,8 @@ TEST_F(PreferencesTest, WithoutAPreferencesFolderNothingIsReadOrWritten) {
     ::setenv("XDG_CONFIG_HOME", (home.root() / "file" / "config").c_str(), 1);
 
     loadPreferences();
-    EXPECT_EQ(platform.log, (std::vector<std::string>{"front", "beep", "message:" + folderMissing,
-                                                      "front"}));
+    EXPECT_EQ(platform.log,
+              (std::vector<std::string>{"front", "beep", "message:" + folderMissing, "front"}));
     EXPECT_TRUE(listWindowShown());
     EXPECT_EQ(mainWindowLeft, -1);
     EXPECT_EQ(mainWindowHeight, -1);
@@ -151,7 +150,8 @@ TEST_F(PreferencesTest, LoadsTheSettingsAndRowsUntilTheFirstMissingFunctionKey) 
               "MAINWINDOWHEIGHT = 320\r\n" +
                   rowLines(0, {"F5", "", "", "", "X", "Editor", "/usr/bin/editor"}) +
                   rowLines(1, {"F19", "X", "X", "X", "X", "Home", "/home/me"}) +
-                  rowLines(3, {"F3", "", "", "", "", "Lost", "/lost"}) + "CHECKFORUPDATE = True\r\n");
+                  rowLines(3, {"F3", "", "", "", "", "Lost", "/lost"}) +
+                  "CHECKFORUPDATE = True\r\n");
     loadPreferences();
     EXPECT_EQ(mainWindowLeft, 10);
     EXPECT_EQ(mainWindowTop, -1);
@@ -161,23 +161,22 @@ TEST_F(PreferencesTest, LoadsTheSettingsAndRowsUntilTheFirstMissingFunctionKey) 
     ASSERT_EQ(shortcutsList->lastRow(), 1);
     EXPECT_EQ(shortcutsList->row(0),
               (ShortcutTable::Row{"F5", "", "", "", "X", "Editor", "/usr/bin/editor"}));
-    EXPECT_EQ(shortcutsList->row(1), (ShortcutTable::Row{"F19", "X", "X", "X", "X", "Home",
-                                                         "/home/me"}));
+    EXPECT_EQ(shortcutsList->row(1),
+              (ShortcutTable::Row{"F19", "X", "X", "X", "X", "Home", "/home/me"}));
     EXPECT_FALSE(listWindowShown());
     EXPECT_TRUE(platform.log.empty());
 
     // Row 3 is gone and the rows are numbered from 0 without gaps.
     savePreferences();
-    EXPECT_EQ(savedFile(),
-              header(10, -1, 460, 320) +
-                  rowLines(0, {"F5", "", "", "", "X", "Editor", "/usr/bin/editor"}) +
-                  rowLines(1, {"F19", "X", "X", "X", "X", "Home", "/home/me"}) +
-                  "CHECKFORUPDATE = True\n");
+    EXPECT_EQ(savedFile(), header(10, -1, 460, 320) +
+                               rowLines(0, {"F5", "", "", "", "X", "Editor", "/usr/bin/editor"}) +
+                               rowLines(1, {"F19", "X", "X", "X", "X", "Home", "/home/me"}) +
+                               "CHECKFORUPDATE = True\n");
 }
 
 TEST_F(PreferencesTest, AnEmptyFunctionKeyOfRowZeroLoadsNoRow) {
-    writeFile(home.preferencesFile(), "FUNCTIONKEY0 = \nFILENAME0 = A\n" +
-                                          rowLines(1, {"F2", "", "", "", "", "B", "/b"}));
+    writeFile(home.preferencesFile(),
+              "FUNCTIONKEY0 = \nFILENAME0 = A\n" + rowLines(1, {"F2", "", "", "", "", "B", "/b"}));
     loadPreferences();
     EXPECT_EQ(shortcutsList->lastRow(), -1);
 }
@@ -303,8 +302,8 @@ TEST_F(PreferencesTest, AFileThatCannotBeReplacedIsReported) {
 
 TEST_F(PreferencesTest, RandomTablesComeBackEqual) {
     // Any text without line breaks and without white space at either end.
-    const std::vector<std::string> pieces{"a", "Z", "0", "=", " = ", "#", " ", "\t", "é", "日本",
-                                          "/", "\\", "%", "\"", "X", "F19", "True"};
+    const std::vector<std::string> pieces{"a",    "Z", "0",  "=", " = ", "#", " ",   "\t",  "é",
+                                          "日本", "/", "\\", "%", "\"",  "X", "F19", "True"};
     std::mt19937 random(20261206);
     const auto text = [&](bool mayBeEmpty) {
         std::string result;
