@@ -5,6 +5,7 @@
 #include "app/MakerWebAddress.h"
 #include "framework/Text.h"
 #include "preferences/PreferencesModule.h"
+#include "support/ConfigHome.h"
 #include "support/FakePlatform.h"
 #include "support/LoopbackHttpServer.h"
 #include "update/CheckForUpdateModule.h"
@@ -16,8 +17,6 @@
 #include <QEventLoop>
 
 #include <atomic>
-#include <cstdlib>
-#include <filesystem>
 #include <thread>
 
 namespace {
@@ -159,16 +158,12 @@ TEST_F(CheckForUpdateTest, OnlyTheOptionOnMakesAConnection) {
     EXPECT_EQ(server.requests().size(), 1u);
 }
 
-TEST_F(CheckForUpdateTest, QuittingNeverWaitsForAHangingRequest) {
-    // Open may write files on quit: keep them out of the real home.
-    const auto config =
-        std::filesystem::temp_directory_path() / ("keyhop-update-" + std::to_string(::getpid()));
-    const char* savedConfig = std::getenv("XDG_CONFIG_HOME");
-    const std::string previousConfig = savedConfig != nullptr ? savedConfig : "";
-    ::setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+TEST_F(CheckForUpdateTest, QuittingNeverWaitsForAHangingRequestAndStillWritesThePreferences) {
+    const test::ConfigHome home;
+    test::writeFile(home.preferencesFile(), "CHECKFORUPDATE = True\n");
+    PreferencesModule::shortcutsList = std::make_unique<ShortcutTable>();
     const LoopbackHttpServer server("", LoopbackHttpServer::Behaviour::Hang);
     makerWebAddress = server.address();
-    PreferencesModule::checkForUpdate = true;
     std::thread watcher([&server] {
         server.waitForRequest();
         QMetaObject::invokeMethod(
@@ -178,12 +173,9 @@ TEST_F(CheckForUpdateTest, QuittingNeverWaitsForAHangingRequest) {
     EXPECT_EQ(app().run(), 0);
     watcher.join();
     EXPECT_EQ(server.requests().size(), 1u);
-    std::filesystem::remove_all(config);
-    if (savedConfig != nullptr) {
-        ::setenv("XDG_CONFIG_HOME", previousConfig.c_str(), 1);
-    } else {
-        ::unsetenv("XDG_CONFIG_HOME");
-    }
+    PreferencesModule::shortcutsList.reset();
+    const auto written = test::readFile(home.preferencesFile()).value_or("");
+    EXPECT_NE(written.find("APPLICATIONNAME = Keyhop\n"), std::string::npos) << written;
 }
 
 } // namespace
