@@ -9,7 +9,7 @@ packages=(
   libx11-dev libxi-dev libxtst-dev
   libcurl4-openssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-xkb-utils xdotool trayer xclip
+  xvfb xauth x11-xkb-utils xdotool trayer
   xdg-utils desktop-file-utils
   python3 procps
 )
