@@ -12,7 +12,9 @@
 
 namespace keyhop {
 
-void App::Event_Open() {}
+void App::Event_Open() {
+    mainTimer_ = std::make_unique<MainTimer>();
+}
 
 void App::Event_Close() {}
 

@@ -3,7 +3,9 @@
 // failure and notice to the user, and is the one way to quit.
 
 #include "framework/Application.h"
+#include "shortcuts/MainTimer.h"
 
+#include <memory>
 #include <string>
 
 namespace keyhop {
@@ -20,6 +22,9 @@ class App final : public framework::Application {
     void displayMessage(const std::string& text);
     // Asks for the orderly quit and returns to the caller.
     void quitApplication();
+
+    // The key watcher; nil until Open has made it.
+    std::unique_ptr<MainTimer> mainTimer_;
 };
 
 // The registered application object.

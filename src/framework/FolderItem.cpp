@@ -2,8 +2,11 @@
 
 #include "framework/FolderItem.h"
 
+#include "framework/PlatformServices.h"
+
 #include <filesystem>
 #include <system_error>
+#include <unistd.h>
 
 namespace framework {
 
@@ -39,6 +42,18 @@ std::optional<FolderItem> FolderItem::Parent() const {
         return std::nullopt;
     }
     return FolderItem(path.parent_path().string());
+}
+
+void FolderItem::Launch(bool) const {
+    std::error_code error;
+    const bool file = fs::is_regular_file(fs::path(path_), error);
+    if (file && path_.ends_with(".desktop")) {
+        platform().startDetached({"gio", "launch", path_});
+    } else if (file && ::access(path_.c_str(), X_OK) == 0) {
+        platform().startDetached({path_});
+    } else {
+        platform().startDetached({"xdg-open", path_});
+    }
 }
 
 std::optional<FolderItem> GetFolderItem(const std::string& path, int) {

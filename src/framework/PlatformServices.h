@@ -4,8 +4,11 @@
 // its doubles in place with one call to usePlatformServices.
 
 #include <string>
+#include <vector>
 
 namespace framework {
+
+enum class ModifierKey { Shift, Control, Option, Command };
 
 class PlatformServices {
   public:
@@ -16,6 +19,14 @@ class PlatformServices {
     virtual void beep() = 0;
     // Raises and activates the application's windows.
     virtual void bringApplicationToFront() = 0;
+
+    // The keyboard as it is now, whichever application has the focus; all up
+    // when there is no keyboard to read. number is 1 for F1 to 19 for F19.
+    virtual bool functionKeyDown(int number) = 0;
+    virtual bool modifierKeyDown(ModifierKey key) = 0;
+    // Starts argv[0] (a path, or a name looked up in PATH) with the arguments,
+    // detached: no shell, none of our open files, never our child to reap.
+    virtual void startDetached(const std::vector<std::string>& argv) = 0;
 };
 
 // The services in force: the real ones unless a test replaced them.

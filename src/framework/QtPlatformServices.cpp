@@ -2,6 +2,8 @@
 
 #include "framework/QtPlatformServices.h"
 
+#include "framework/ProcessLauncher.h"
+
 #include <QApplication>
 #include <QMessageBox>
 #include <QWidget>
@@ -28,6 +30,18 @@ void QtPlatformServices::bringApplicationToFront() {
             window->activateWindow();
         }
     }
+}
+
+bool QtPlatformServices::functionKeyDown(int number) {
+    return keyboard_.functionKeyDown(number);
+}
+
+bool QtPlatformServices::modifierKeyDown(ModifierKey key) {
+    return keyboard_.modifierKeyDown(key);
+}
+
+void QtPlatformServices::startDetached(const std::vector<std::string>& argv) {
+    startDetachedProcess(argv);
 }
 
 } // namespace framework
