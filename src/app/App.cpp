@@ -6,6 +6,7 @@
 #include "framework/RuntimeException.h"
 #include "framework/Text.h"
 #include "plugin/ApplicationExtensions.h"
+#include "preferences/PreferencesModule.h"
 
 #include <algorithm>
 #include <vector>
@@ -13,10 +14,13 @@
 namespace keyhop {
 
 void App::Event_Open() {
+    PreferencesModule::loadPreferences();
     mainTimer_ = std::make_unique<MainTimer>();
 }
 
-void App::Event_Close() {}
+void App::Event_Close() {
+    PreferencesModule::savePreferences();
+}
 
 bool App::Event_HandleAppleEvent(const framework::AppleEvent&, const std::string& eventClass,
                                  const std::string& eventID) {
