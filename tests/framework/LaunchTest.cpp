@@ -2,8 +2,8 @@
 // programs with names that a shell would misread.
 
 #include "framework/FolderItem.h"
+#include "support/ConfigHome.h"
 #include "support/FakePlatform.h"
-#include "support/TemporaryFolder.h"
 #include "support/WaitUntil.h"
 
 #include <gtest/gtest.h>
@@ -19,8 +19,8 @@
 namespace {
 
 namespace fs = std::filesystem;
+using keyhop::test::ConfigHome;
 using keyhop::test::FakePlatform;
-using keyhop::test::TemporaryFolder;
 using keyhop::test::waitForFile;
 using Argv = std::vector<std::string>;
 
@@ -34,13 +34,14 @@ constexpr auto readable = fs::perms::owner_read | fs::perms::owner_write;
 
 TEST(LaunchTest, EachKindOfItemIsOpenedItsOwnWay) {
     FakePlatform platform;
-    TemporaryFolder folder;
-    const std::string program = folder.path() + "/program";
-    const std::string entry = folder.path() + "/entry.desktop";
-    const std::string document = folder.path() + "/document.txt";
-    const std::string script = folder.path() + "/not-executable.sh";
-    const std::string directory = folder.path() + "/folder";
-    const std::string directoryEntry = folder.path() + "/folder.desktop";
+    ConfigHome home;
+    const std::string folder = home.root().string();
+    const std::string program = folder + "/program";
+    const std::string entry = folder + "/entry.desktop";
+    const std::string document = folder + "/document.txt";
+    const std::string script = folder + "/not-executable.sh";
+    const std::string directory = folder + "/folder";
+    const std::string directoryEntry = folder + "/folder.desktop";
     writeFile(program, "#!/bin/sh\n", executable);
     writeFile(entry, "[Desktop Entry]\n", executable);
     writeFile(document, "text", readable);
@@ -63,19 +64,19 @@ TEST(LaunchTest, EachKindOfItemIsOpenedItsOwnWay) {
 // too, set up in a temporary XDG data folder.
 class RealLaunchTest : public testing::Test {
   protected:
-    TemporaryFolder folder;
+    ConfigHome home;
+    const std::string folder = home.root().string();
     std::string marker;
     std::string viewer;
     std::vector<std::pair<std::string, std::optional<std::string>>> savedEnvironment;
 
     void SetUp() override {
-        marker = folder.path() + "/marker";
-        viewer = folder.path() + "/viewer";
+        marker = folder + "/marker";
+        viewer = folder + "/viewer";
         writeFile(viewer, markerProgram(), executable);
-        const std::string data = folder.path() + "/data";
-        const std::string config = folder.path() + "/config";
+        const std::string data = folder + "/data";
+        const std::string config = home.config().string();
         fs::create_directories(data + "/applications");
-        fs::create_directories(config);
         std::ofstream(data + "/applications/keyhop-test-viewer.desktop")
             << "[Desktop Entry]\nType=Application\nName=Viewer\nExec=" << viewer
             << " %f\nMimeType=text/plain;inode/directory;\n";
@@ -83,7 +84,6 @@ class RealLaunchTest : public testing::Test {
             << "[Default Applications]\ntext/plain=keyhop-test-viewer.desktop\n"
                "inode/directory=keyhop-test-viewer.desktop\n";
         setEnvironment("XDG_DATA_HOME", data);
-        setEnvironment("XDG_CONFIG_HOME", config);
         // xdg-open asks for a display before it looks for a handler; nothing
         // here connects to it.
         setEnvironment("DISPLAY", ":9999");
@@ -130,7 +130,7 @@ const std::vector<std::string> awkwardNames{
 
 TEST_F(RealLaunchTest, AnExecutableIsStartedDirectlyWithItsExactPath) {
     for (const auto& name : awkwardNames) {
-        const std::string program = folder.path() + "/" + name;
+        const std::string program = folder + "/" + name;
         writeFile(program, "#!/bin/sh\nexec '" + viewer + "' \"$0\"\n", executable);
         EXPECT_EQ(launchAndWait(program).substr(0, program.size() + 1), program + "\n") << name;
     }
@@ -138,20 +138,20 @@ TEST_F(RealLaunchTest, AnExecutableIsStartedDirectlyWithItsExactPath) {
 
 TEST_F(RealLaunchTest, ADocumentGoesToTheDefaultHandler) {
     for (const auto& name : awkwardNames) {
-        const std::string document = folder.path() + "/" + name + ".txt";
+        const std::string document = folder + "/" + name + ".txt";
         writeFile(document, "text\n", readable);
         EXPECT_EQ(launchAndWait(document).substr(0, document.size() + 1), document + "\n") << name;
     }
 }
 
 TEST_F(RealLaunchTest, AFolderGoesToTheDefaultHandler) {
-    const std::string directory = folder.path() + "/" + awkwardNames.back();
+    const std::string directory = folder + "/" + awkwardNames.back();
     fs::create_directory(directory);
     EXPECT_EQ(launchAndWait(directory).substr(0, directory.size() + 1), directory + "\n");
 }
 
 TEST_F(RealLaunchTest, ADesktopEntryRunsItsExecLine) {
-    const std::string entry = folder.path() + "/" + awkwardNames.back() + ".desktop";
+    const std::string entry = folder + "/" + awkwardNames.back() + ".desktop";
     writeFile(entry,
               "[Desktop Entry]\nType=Application\nName=Entry\nExec=" + viewer +
                   " first \"second word\"\n",
@@ -162,7 +162,7 @@ TEST_F(RealLaunchTest, ADesktopEntryRunsItsExecLine) {
 
 TEST_F(RealLaunchTest, TheProgramIsNotOurChildAndGetsNoneOfOurFiles) {
     // A file of ours that a careless launcher would pass on.
-    const std::string secret = folder.path() + "/kept-open-by-keyhop";
+    const std::string secret = folder + "/kept-open-by-keyhop";
     const int fd = ::open(secret.c_str(), O_CREAT | O_WRONLY, 0600);
     ASSERT_GE(fd, 0);
     const std::string written = launchAndWait(viewer);

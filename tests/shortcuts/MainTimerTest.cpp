@@ -4,8 +4,8 @@
 #include "shortcuts/MainTimer.h"
 #include "app/App.h"
 #include "preferences/PreferencesModule.h"
+#include "support/ConfigHome.h"
 #include "support/FakePlatform.h"
-#include "support/TemporaryFolder.h"
 #include "windows/MainWindow.h"
 
 #include <gtest/gtest.h>
@@ -16,13 +16,14 @@ namespace {
 
 using framework::ModifierKey;
 using keyhop::ShortcutTable;
+using keyhop::test::ConfigHome;
 using keyhop::test::FakePlatform;
-using keyhop::test::TemporaryFolder;
 
 class MainTimerTest : public testing::Test {
   protected:
     FakePlatform platform;
-    TemporaryFolder folder;
+    ConfigHome home;
+    const std::string folder = home.root().string();
     std::unique_ptr<keyhop::MainTimer> timer;
 
     void SetUp() override {
@@ -41,7 +42,7 @@ class MainTimerTest : public testing::Test {
     // unless missing is set. Gives the document's path.
     std::string bind(const std::string& key, const std::string& flags, const std::string& name,
                      bool missing = false) {
-        const std::string path = folder.path() + "/" + name;
+        const std::string path = folder + "/" + name;
         if (!missing) {
             std::ofstream(path) << name;
         }
@@ -76,7 +77,7 @@ class MainTimerTest : public testing::Test {
         timer->Event_Action();
         std::vector<std::string> opened;
         for (std::size_t i = before; i < platform.started.size(); ++i) {
-            opened.push_back(platform.started[i].back().substr(folder.path().size() + 1));
+            opened.push_back(platform.started[i].back().substr(folder.size() + 1));
         }
         return opened;
     }

@@ -6,7 +6,7 @@
 #include "framework/PlatformServices.h"
 #include "preferences/PreferencesModule.h"
 #include "shortcuts/MainTimer.h"
-#include "support/TemporaryFolder.h"
+#include "support/ConfigHome.h"
 #include "support/WaitUntil.h"
 #include "support/XvfbServer.h"
 
@@ -18,7 +18,7 @@
 
 namespace {
 
-using keyhop::test::TemporaryFolder;
+using keyhop::test::ConfigHome;
 using keyhop::test::waitUntil;
 using keyhop::test::XvfbServer;
 
@@ -33,7 +33,8 @@ class MainTimerX11Test : public testing::Test {
     }
     static void SetUpTestSuite() { server(); }
 
-    TemporaryFolder folder;
+    ConfigHome home;
+    const std::string folder = home.root().string();
 
     void SetUp() override {
         framework::Application::registerAppObject(std::make_unique<keyhop::App>());
@@ -47,8 +48,8 @@ class MainTimerX11Test : public testing::Test {
     // A row for the key alone, bound to a program that adds a line to a
     // marker file of the key's name.
     std::string bind(const std::string& key) {
-        const std::string marker = folder.path() + "/" + key + ".marker";
-        const std::string program = folder.path() + "/" + key;
+        const std::string marker = folder + "/" + key + ".marker";
+        const std::string program = folder + "/" + key;
         std::ofstream(program) << "#!/bin/sh\necho launched >> '" << marker << "'\n";
         std::filesystem::permissions(program, std::filesystem::perms::owner_all);
         auto& table = *keyhop::PreferencesModule::shortcutsList;

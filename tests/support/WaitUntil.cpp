@@ -2,9 +2,9 @@
 
 #include "support/WaitUntil.h"
 
+#include "support/ConfigHome.h"
+
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <thread>
 
 namespace keyhop::test {
@@ -24,9 +24,7 @@ std::optional<std::string> waitForFile(const std::string& path, std::chrono::mil
     if (!waitUntil([&] { return std::filesystem::exists(path); }, timeout)) {
         return std::nullopt;
     }
-    std::ostringstream content;
-    content << std::ifstream(path).rdbuf();
-    return content.str();
+    return readFile(path);
 }
 
 } // namespace keyhop::test
