@@ -1,5 +1,5 @@
-// Starting programs detached, by a double fork: the program's parent ends at
-// once, so the program is handed to init (or the session's subreaper).
+// Starting programs detached: through a go-between that ends at once, so the
+// program is handed to init (or the session's subreaper).
 
 #include "framework/ProcessLauncher.h"
 
@@ -7,6 +7,8 @@
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
+#include <pthread.h>
+#include <sched.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -38,25 +40,41 @@ std::string programPath(const std::string& name) {
     return name;
 }
 
-// In the forked children only async-signal-safe calls: another thread of
-// ours may have held a lock at the moment of the fork.
-[[noreturn]] void execInNewSession(const char* path, char* const* args, int highestFd) {
+// What the two new processes need, all made before the first of them starts.
+struct Launch {
+    const char* path;
+    char* const* args;
+    int highestFd;
+};
+
+// The program: a session of its own, default signal handling, none of our
+// files. Runs in memory shared with Keyhop, so only system calls here.
+[[noreturn]] void execProgram(const Launch& launch) {
     ::setsid();
+    struct sigaction byDefault {};
+    byDefault.sa_handler = SIG_DFL;
+    for (int signal = 1; signal < NSIG; ++signal) {
+        ::sigaction(signal, &byDefault, nullptr);
+    }
     sigset_t none;
     sigemptyset(&none);
     ::sigprocmask(SIG_SETMASK, &none, nullptr);
-    struct sigaction byDefault {};
-    byDefault.sa_handler = SIG_DFL;
-    for (const int signal : {SIGPIPE, SIGCHLD, SIGINT, SIGTERM, SIGHUP}) {
-        ::sigaction(signal, &byDefault, nullptr);
-    }
     if (::close_range(3, ~0U, 0) != 0) {
-        for (int fd = 3; fd <= highestFd; ++fd) {
+        for (int fd = 3; fd <= launch.highestFd; ++fd) {
             ::close(fd);
         }
     }
-    ::execve(path, args, environ);
+    ::execve(launch.path, launch.args, environ);
     ::_exit(127);
+}
+
+// The go-between: starts the program and ends at once, so that the program
+// is handed to init (or the session's subreaper) and is never our child.
+int startProgram(void* launch) {
+    if (::vfork() == 0) {
+        execProgram(*static_cast<const Launch*>(launch));
+    }
+    ::_exit(0);
 }
 
 } // namespace
@@ -65,7 +83,7 @@ void startDetachedProcess(const std::vector<std::string>& argv) {
     if (argv.empty()) {
         return;
     }
-    // Everything that allocates is done before the fork.
+    // Everything that allocates is done before the new processes start.
     const std::string path = programPath(argv.front());
     std::vector<char*> args;
     for (const auto& arg : argv) {
@@ -73,21 +91,26 @@ void startDetachedProcess(const std::vector<std::string>& argv) {
     }
     args.push_back(nullptr);
     rlimit files{};
-    const int highestFd = ::getrlimit(RLIMIT_NOFILE, &files) == 0 && files.rlim_cur < 65536
-                              ? static_cast<int>(files.rlim_cur) - 1
-                              : 65535;
-
-    const pid_t intermediate = ::fork();
-    if (intermediate < 0) {
+    const Launch launch{path.c_str(), args.data(),
+                        ::getrlimit(RLIMIT_NOFILE, &files) == 0 && files.rlim_cur < 65536
+                            ? static_cast<int>(files.rlim_cur) - 1
+                            : 65535};
+    // The go-between shares our memory and we wait while it runs (as
+    // posix_spawn does): a fork would copy Keyhop's page tables twice, which
+    // costs milliseconds between the key and the program. Signals stay
+    // blocked until the program has reset their handlers.
+    std::vector<char> stack(64 * 1024);
+    sigset_t all;
+    sigset_t previous;
+    sigfillset(&all);
+    ::pthread_sigmask(SIG_SETMASK, &all, &previous);
+    const pid_t goBetween = ::clone(startProgram, stack.data() + stack.size(),
+                                    CLONE_VM | CLONE_VFORK | SIGCHLD, const_cast<Launch*>(&launch));
+    ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
+    if (goBetween < 0) {
         return;
     }
-    if (intermediate == 0) {
-        if (::fork() == 0) {
-            execInNewSession(path.c_str(), args.data(), highestFd);
-        }
-        ::_exit(0);
-    }
-    while (::waitpid(intermediate, nullptr, 0) < 0 && errno == EINTR) {
+    while (::waitpid(goBetween, nullptr, 0) < 0 && errno == EINTR) {
     }
 }
 

@@ -99,6 +99,14 @@ TEST_F(MainTimerTest, TwoKeysDownTogetherFireOnlyTheFirstInTableOrder) {
     EXPECT_EQ(tick({7}), Names{"F7"});
 }
 
+TEST_F(MainTimerTest, EveryFunctionKeyFiresItsOwnShortcuts) {
+    bindAllKeys();
+    for (int n = 1; n <= 19; ++n) {
+        EXPECT_EQ(tick({n}), Names{"F" + std::to_string(n)});
+        tick({});
+    }
+}
+
 TEST_F(MainTimerTest, TableOrderIsNotNumberOrder) {
     bindAllKeys();
     // F17 to F19 have the lowest codes but come last.
