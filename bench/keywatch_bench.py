@@ -17,29 +17,16 @@ import argparse
 import os
 import random
 import shutil
-import signal
 import statistics
 import subprocess
 import sys
-import tempfile
 import time
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
+from harness import Desktop, handles_signal, wait_until  # noqa: E402
 
 ROW_KEYS = ("FUNCTIONKEY", "SHIFTKEY", "CONTROLKEY", "OPTIONKEY", "COMMANDKEY", "FILENAME",
             "FILEABSOLUTEPATH")
-
-
-def start_xvfb(processes):
-    read_end, write_end = os.pipe()
-    xvfb = subprocess.Popen(
-        ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x800x24", "-nolisten", "tcp"],
-        pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    os.close(write_end)
-    processes.append(xvfb)
-    with os.fdopen(read_end, "rb") as pipe:
-        number = pipe.readline().decode().strip()
-    if not number:
-        sys.exit("Xvfb did not start")
-    return xvfb, ":" + number
 
 
 def cpu_ns(pid):
@@ -60,14 +47,6 @@ def resident_kib(pid):
             if line.startswith("VmRSS:"):
                 return int(line.split()[1])
     return 0
-
-
-def handles_sigterm(pid):
-    with open(f"/proc/{pid}/status") as status:
-        for line in status:
-            if line.startswith("SigCgt:"):
-                return bool(int(line.split()[1], 16) & (1 << (signal.SIGTERM - 1)))
-    return False
 
 
 def stamps(path):
@@ -133,40 +112,25 @@ def main():
     helpers = os.path.join(build, "bench")
     keyhop_binary = os.path.join(build, "keyhop")
 
-    processes = []
-    root = tempfile.mkdtemp(prefix="keyhop-bench-")
-    try:
-        keyhop_x, keyhop_display = start_xvfb(processes)
-        poller_x, poller_display = start_xvfb(processes)
+    with Desktop(tray=False) as keyhop_desktop, Desktop(tray=False) as poller_desktop:
         stamp = os.path.join(helpers, "bench_stamp")
-        keyhop_stamps = os.path.join(root, "keyhop.stamps")
-        poller_stamps = os.path.join(root, "poller.stamps")
-
-        home = os.path.join(root, "home")
-        config = os.path.join(home, ".config")
-        os.makedirs(config)
-        with open(os.path.join(config, "Keyhop"), "w") as file:
+        keyhop_stamps = os.path.join(keyhop_desktop.root, "stamps")
+        poller_stamps = os.path.join(poller_desktop.root, "stamps")
+        with open(os.path.join(keyhop_desktop.config, "Keyhop"), "w") as file:
             cells = ("F5", "", "", "", "X", "stamp", stamp)
             file.write("".join(f"{key}0 = {cell}\n" for key, cell in zip(ROW_KEYS, cells)))
-        keyhop_env = {"PATH": os.environ.get("PATH", "/usr/bin:/bin"), "HOME": home,
-                      "XDG_CONFIG_HOME": config, "XDG_DATA_HOME": os.path.join(home, "data"),
-                      "XDG_RUNTIME_DIR": root, "DISPLAY": keyhop_display, "LANG": "C.UTF-8",
-                      "QT_QPA_PLATFORM": "xcb", "STAMP_FILE": keyhop_stamps}
-        keyhop = subprocess.Popen([keyhop_binary], env=keyhop_env, stdout=subprocess.DEVNULL,
-                                  stderr=subprocess.DEVNULL)
-        processes.append(keyhop)
-        poller = subprocess.Popen([os.path.join(helpers, "bench_reference_poller"), stamp,
-                                   poller_stamps], env={"DISPLAY": poller_display},
-                                  stdout=subprocess.PIPE, text=True)
-        processes.append(poller)
+        keyhop = keyhop_desktop.start([keyhop_binary],
+                                      env=dict(keyhop_desktop.env, STAMP_FILE=keyhop_stamps))
+        poller = poller_desktop.start(
+            [os.path.join(helpers, "bench_reference_poller"), stamp, poller_stamps],
+            stdout=subprocess.PIPE, text=True)
         poller.stdout.readline()
-        deadline = time.monotonic() + 10
-        while not handles_sigterm(keyhop.pid) and time.monotonic() < deadline:
-            time.sleep(0.05)
+        wait_until(lambda: handles_signal(keyhop), timeout=10)
         time.sleep(2.0)
 
-        measured = {"keyhop": keyhop.pid, "keyhop's Xvfb": keyhop_x.pid,
-                    "poller": poller.pid, "poller's Xvfb": poller_x.pid}
+        # The first process of a desktop is its X server.
+        measured = {"keyhop": keyhop.pid, "keyhop's Xvfb": keyhop_desktop.processes[0].pid,
+                    "poller": poller.pid, "poller's Xvfb": poller_desktop.processes[0].pid}
         print(f"idle for {args.idle:.0f} s ...", flush=True)
         before = {name: cpu_ns(pid) for name, pid in measured.items()}
         started = time.monotonic_ns()
@@ -176,12 +140,10 @@ def main():
                 for name, pid in measured.items()}
 
         print(f"{args.presses} presses each ...", flush=True)
-        injectors = {}
-        for name, display in (("keyhop", keyhop_display), ("poller", poller_display)):
-            injectors[name] = subprocess.Popen(
-                [os.path.join(helpers, "bench_inject")], env={"DISPLAY": display},
-                stdin=subprocess.PIPE, stdout=subprocess.PIPE, text=True)
-            processes.append(injectors[name])
+        injectors = {
+            name: desktop.start([os.path.join(helpers, "bench_inject")], stdin=subprocess.PIPE,
+                                stdout=subprocess.PIPE, text=True)
+            for name, desktop in (("keyhop", keyhop_desktop), ("poller", poller_desktop))}
         latencies = {"keyhop": [], "poller": []}
         files = {"keyhop": keyhop_stamps, "poller": poller_stamps}
         for _ in range(args.presses):
@@ -192,33 +154,23 @@ def main():
                 time.sleep(random.uniform(0.05, 0.15))
 
         writes = {name: socket_writes_per_tick(measured[name]) for name in ("keyhop", "poller")}
+        rss = {name: resident_kib(measured[name]) for name in ("keyhop", "poller")}
 
-        print()
-        print(f"{'':10} {'idle CPU':>9} {'its Xvfb':>9} {'RSS':>9}  key-down to program start")
-        for name in ("keyhop", "poller"):
-            print(f"{name:10} {idle[name]:8.3f}% {idle[name + chr(39) + 's Xvfb']:8.3f}% "
-                  f"{resident_kib(measured[name]) / 1024:6.1f} MiB  {summary(latencies[name])}")
-        ratio = idle["keyhop"] / idle["poller"] if idle["poller"] > 0 else float("inf")
-        print(f"idle CPU, keyhop / poller: {ratio:.2f}")
-        for name, rate in writes.items():
-            if rate is not None:
-                print(f"{name}: {rate:.2f} socket writes per idle tick (strace)")
-        found = {name: [x for x in values if x is not None] for name, values in latencies.items()}
-        if found["keyhop"] and found["poller"]:
-            difference = (statistics.median(found["keyhop"]) -
-                          statistics.median(found["poller"])) * 1000
-            print(f"median latency, keyhop - poller: {difference:+.2f} ms")
-    finally:
-        for process in reversed(processes):
-            if process.poll() is None:
-                process.terminate()
-                try:
-                    process.wait(timeout=3)
-                except subprocess.TimeoutExpired:
-                    process.kill()
-                    process.wait()
-        shutil.rmtree(root, ignore_errors=True)
-
+    print()
+    print(f"{'':10} {'idle CPU':>9} {'its Xvfb':>9} {'RSS':>9}  key-down to program start")
+    for name in ("keyhop", "poller"):
+        print(f"{name:10} {idle[name]:8.3f}% {idle[name + chr(39) + 's Xvfb']:8.3f}% "
+              f"{rss[name] / 1024:6.1f} MiB  {summary(latencies[name])}")
+    ratio = idle["keyhop"] / idle["poller"] if idle["poller"] > 0 else float("inf")
+    print(f"idle CPU, keyhop / poller: {ratio:.2f}")
+    for name, rate in writes.items():
+        if rate is not None:
+            print(f"{name}: {rate:.2f} socket writes per idle tick (strace)")
+    found = {name: [x for x in values if x is not None] for name, values in latencies.items()}
+    if found["keyhop"] and found["poller"]:
+        difference = (statistics.median(found["keyhop"]) -
+                      statistics.median(found["poller"])) * 1000
+        print(f"median latency, keyhop - poller: {difference:+.2f} ms")
 
 if __name__ == "__main__":
     main()
