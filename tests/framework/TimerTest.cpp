@@ -46,13 +46,6 @@ void letTicksPass(int ticks) {
     runEventsUntil([&] { return other.actions >= ticks; });
 }
 
-TEST(TimerTest, IsMadeOff) {
-    CountingTimer timer;
-    EXPECT_EQ(timer.Mode(), framework::Timer::ModeOff);
-    letTicksPass(5);
-    EXPECT_EQ(timer.actions, 0);
-}
-
 TEST(TimerTest, ASingleShotFiresOnceAndIsOffAfterwards) {
     CountingTimer timer;
     timer.setPeriod(1);

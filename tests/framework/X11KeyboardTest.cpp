@@ -69,16 +69,6 @@ TEST_F(X11KeyboardTest, EveryFunctionKeyIsFoundByItsKeyName) {
     }
 }
 
-TEST_F(X11KeyboardTest, KeysHeldTogetherAllReadDown) {
-    server.press(functionKeycodes[2]);
-    server.press(functionKeycodes[18]);
-    EXPECT_TRUE(functionKeysBecome({3, 19}));
-    server.release(functionKeycodes[2]);
-    EXPECT_TRUE(functionKeysBecome({19}));
-    server.release(functionKeycodes[18]);
-    EXPECT_TRUE(functionKeysBecome({}));
-}
-
 TEST_F(X11KeyboardTest, ModifiersLeftAndRightAndLockKeysNever) {
     const std::pair<unsigned int, ModifierKey> keys[] = {
         {shiftL, ModifierKey::Shift},   {controlL, ModifierKey::Control},
