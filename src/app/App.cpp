@@ -6,15 +6,20 @@
 #include "framework/RuntimeException.h"
 #include "framework/Text.h"
 #include "plugin/ApplicationExtensions.h"
+#include "preferences/PreferencesModule.h"
 
 #include <algorithm>
 #include <vector>
 
 namespace keyhop {
 
-void App::Event_Open() {}
+void App::Event_Open() {
+    PreferencesModule::loadPreferences();
+}
 
-void App::Event_Close() {}
+void App::Event_Close() {
+    PreferencesModule::savePreferences();
+}
 
 bool App::Event_HandleAppleEvent(const framework::AppleEvent&, const std::string& eventClass,
                                  const std::string& eventID) {

@@ -6,6 +6,7 @@
 #include "app/FileTypes.h"
 #include "framework/EventDelivery.h"
 #include "framework/Window.h"
+#include "preferences/CommonPreferencesModule.h"
 #include "preferences/PreferencesModule.h"
 
 namespace keyhop {
@@ -44,6 +45,7 @@ int runMain() {
 void finalizeModuleGlobals() {
     framework::Window::releaseAll();
     FileTypes::pAny.reset();
+    CommonPreferencesModule::dictionary_.reset();
     PreferencesModule::shortcutsList.reset();
 }
 
