@@ -51,6 +51,25 @@ class PreferencesTest(unittest.TestCase):
                 self.assertEqual(file.read(), expected)
             self.assertEqual(os.listdir(desktop.config), ["Keyhop"])
 
+    def test_a_first_launch_shows_the_list_window_and_writes_the_defaults(self):
+        with Desktop() as desktop:
+            keyhop = desktop.start_keyhop()
+            self.assertTrue(wait_until(lambda: handles_signal(keyhop), timeout=10))
+            windows = wait_until(lambda: desktop.xdotool(
+                "search", "--onlyvisible", "--pid", str(keyhop.pid)).stdout.split())
+            # The list window at its design size (the tray icon may be a window too).
+            geometries = [desktop.xdotool("getwindowgeometry", window).stdout for window in windows]
+            self.assertTrue(any("Geometry: 460x320" in text for text in geometries), geometries)
+            self.assertEqual(stop(keyhop, signal.SIGTERM), 0)
+            with open(os.path.join(desktop.config, "Keyhop"), newline="") as file:
+                self.assertEqual(file.read(), "APPLICATIONNAME = Keyhop\n"
+                                              "APPLICATIONVERSION = 1.0\n"
+                                              "MAINWINDOWLEFT = -1\n"
+                                              "MAINWINDOWTOP = -1\n"
+                                              "MAINWINDOWWIDTH = -1\n"
+                                              "MAINWINDOWHEIGHT = -1\n"
+                                              "CHECKFORUPDATE = False\n")
+
 
 if __name__ == "__main__":
     unittest.main()

@@ -32,24 +32,6 @@ TEST(Str, GivesDecimal) {
     EXPECT_EQ(framework::Str(2147483647), "2147483647");
 }
 
-TEST(InStrLeftMid, CutATextAtAFoundPosition) {
-    using framework::InStr;
-    using framework::Left;
-    using framework::Mid;
-    EXPECT_EQ(InStr("key = a = b", "="), 5);
-    EXPECT_EQ(InStr("no sign", "="), 0);
-    EXPECT_EQ(InStr("", "="), 0);
-    EXPECT_EQ(Left("été=x", InStr("été=x", "=") - 1), "été");
-    EXPECT_EQ(Mid("été=x", InStr("été=x", "=") + 1), "x");
-    EXPECT_EQ(Left("abc", 0), "");
-    EXPECT_EQ(Left("abc", -1), "");
-    EXPECT_EQ(Left("abc", 9), "abc");
-    EXPECT_EQ(Mid("abc", 1), "abc");
-    EXPECT_EQ(Mid("abc", 0), "abc");
-    EXPECT_EQ(Mid("abc", 3), "c");
-    EXPECT_EQ(Mid("abc", 4), "");
-}
-
 TEST(Trim, RemovesWhiteSpaceAtBothEndsOnly) {
     EXPECT_EQ(framework::Trim("  a b \t\r\n"), "a b");
     EXPECT_EQ(framework::Trim("\v\fx\f"), "x");

@@ -73,14 +73,6 @@ TEST_F(CommonPreferencesTest, ALineWithoutEqualsSignGoesUnderTheEmptyKey) {
     EXPECT_EQ(getStringOfVariable(""), "no equals sign here");
 }
 
-TEST_F(CommonPreferencesTest, EveryLineEndIsAccepted) {
-    load("A = 1\r\nB = 2\rC = 3\nD = 4");
-    EXPECT_EQ(getStringOfVariable("A"), "1");
-    EXPECT_EQ(getStringOfVariable("B"), "2");
-    EXPECT_EQ(getStringOfVariable("C"), "3");
-    EXPECT_EQ(getStringOfVariable("D"), "4");
-}
-
 TEST_F(CommonPreferencesTest, TheLaterOfTwoLinesWins) {
     load("A = first\nA = second\nB = kept\nB =\n");
     EXPECT_EQ(getStringOfVariable("A"), "second");
