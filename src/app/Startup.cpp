@@ -4,9 +4,13 @@
 
 #include "app/App.h"
 #include "app/FileTypes.h"
+#include "app/IconPicture.h"
+#include "app/Menu.h"
 #include "framework/EventDelivery.h"
 #include "framework/Window.h"
 #include "preferences/PreferencesModule.h"
+
+#include <utility>
 
 namespace keyhop {
 
@@ -19,8 +23,25 @@ void initFileTypes() {
 App& newAppInstance() {
     auto created = std::make_unique<App>();
     App& application = *created;
+    application.setMenuBar(Menu::get());
     framework::Application::registerAppObject(std::move(created));
     return application;
+}
+
+// Binds each menu handler of the application object to its item's name.
+void applicationAddMenuHandlers() {
+    const std::pair<const char*, bool (App::*)()> bindings[] = {
+        {"HelpDocumentation", &App::HelpDocumentation_Action},
+        {"HelpTranslate", &App::HelpTranslate_Action},
+        {"AppleAbout", &App::AppleAbout_Action},
+        {"AppleQuit", &App::AppleQuit_Action},
+        {"ApplePreferences", &App::ApplePreferences_Action},
+        {"HelpContact", &App::HelpContact_Action},
+        {"HelpWebsite", &App::HelpWebsite_Action},
+    };
+    for (const auto& [name, handler] : bindings) {
+        app().AddMenuHandler(name, [handler] { return (app().*handler)(); });
+    }
 }
 
 } // namespace
@@ -34,6 +55,7 @@ int runMain() {
     try {
         initFileTypes();
         App& application = newAppInstance();
+        applicationAddMenuHandlers();
         return application.run();
     } catch (...) {
         framework::reportUnhandledException();
@@ -42,8 +64,10 @@ int runMain() {
 }
 
 void finalizeModuleGlobals() {
+    releaseIconPicture();
     framework::Window::releaseAll();
     FileTypes::pAny.reset();
+    Menu::release();
     PreferencesModule::shortcutsList.reset();
 }
 

@@ -37,6 +37,7 @@ TEST(Startup, ModuleGlobalsLiveFromInitialisationToFinalisation) {
 
 TEST(Startup, TheQuitAppleEventEndsTheRun) {
     initializeModuleGlobals();
+    test::FakePlatform platform;
     QTimer::singleShot(20,
                        [] { framework::Application::current()->handleAppleEvent("aevt", "quit"); });
     EXPECT_EQ(runMain(), 0);
