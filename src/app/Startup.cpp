@@ -28,7 +28,12 @@ App& newAppInstance() {
     return application;
 }
 
-// Binds each menu handler of the application object to its item's name.
+} // namespace
+
+void initializeModuleGlobals() {
+    PreferencesModule::shortcutsList = std::make_unique<ShortcutTable>();
+}
+
 void applicationAddMenuHandlers() {
     const std::pair<const char*, bool (App::*)()> bindings[] = {
         {"HelpDocumentation", &App::HelpDocumentation_Action},
@@ -39,15 +44,11 @@ void applicationAddMenuHandlers() {
         {"HelpContact", &App::HelpContact_Action},
         {"HelpWebsite", &App::HelpWebsite_Action},
     };
+    App& application = app();
     for (const auto& [name, handler] : bindings) {
-        app().AddMenuHandler(name, [handler] { return (app().*handler)(); });
+        application.AddMenuHandler(name,
+                                   [&application, handler] { return (application.*handler)(); });
     }
-}
-
-} // namespace
-
-void initializeModuleGlobals() {
-    PreferencesModule::shortcutsList = std::make_unique<ShortcutTable>();
 }
 
 int runMain() {

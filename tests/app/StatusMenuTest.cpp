@@ -1,0 +1,240 @@
+// The status item and its menu: what the user sees in the tray, what each
+// entry does, and every failure road.
+
+#include "app/App.h"
+#include "app/IconPicture.h"
+#include "app/NSMenuItem.h"
+#include "framework/Picture.h"
+#include "preferences/PreferencesModule.h"
+#include "support/FakePlatform.h"
+#include "windows/AboutWindow.h"
+#include "windows/MainWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QImage>
+#include <QMenu>
+#include <QTimer>
+
+namespace {
+
+using namespace keyhop;
+using test::FakePlatform;
+
+class StatusMenuTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        PreferencesModule::shortcutsList = std::make_unique<ShortcutTable>();
+        framework::Application::registerAppObject(std::make_unique<App>());
+    }
+    void TearDown() override {
+        framework::Application::releaseAppObject();
+        PreferencesModule::shortcutsList.reset();
+    }
+
+    static void addRow(const ShortcutTable::Row& row) {
+        ShortcutTable& table = *PreferencesModule::shortcutsList;
+        table.resize(table.lastRow() + 1);
+        for (int column = 0; column < ShortcutTable::columnCount; ++column) {
+            table.cell(table.lastRow(), column) = row.at(static_cast<std::size_t>(column));
+        }
+    }
+
+    QMenu* shownMenu() const {
+        return platform.trayIcon ? platform.trayIcon->contextMenu() : nullptr;
+    }
+
+    // The shown menu, one string an entry: "-" for a separator, "(off) "
+    // before a disabled entry's title.
+    std::vector<std::string> shownEntries() const {
+        std::vector<std::string> entries;
+        if (QMenu* menu = shownMenu()) {
+            for (const QAction* action : menu->actions()) {
+                entries.push_back(action->isSeparator() ? "-"
+                                                        : (action->isEnabled() ? "" : "(off) ") +
+                                                              action->text().toStdString());
+            }
+        }
+        return entries;
+    }
+
+    // Chooses the entry as the user does; its Action comes from the event loop.
+    void choose(int index) {
+        shownMenu()->actions().at(index)->trigger();
+        QCoreApplication::sendPostedEvents();
+    }
+
+    // Runs the application from its Open until it quits by itself; then
+    // is called once the status menu is shown. Gives up after ten seconds.
+    int runUntilQuit(std::function<void()> then = {}) {
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [this, &poll, &then] {
+            if (shownMenu() != nullptr) {
+                poll.stop();
+                if (then) {
+                    then();
+                }
+            }
+        });
+        poll.start(1);
+        QTimer giveUp;
+        giveUp.setSingleShot(true);
+        QObject::connect(&giveUp, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+        giveUp.start(10000);
+        return app().run();
+    }
+
+    FakePlatform platform;
+};
+
+const std::vector<std::string> fixedEntries{"About...", "Preferences...",  "-", "Quit",
+                                            "-",        "(off) Shortcuts:"};
+
+TEST_F(StatusMenuTest, AnEmptyTableGivesTheSixFixedEntries) {
+    app().Event_Open();
+    EXPECT_TRUE(platform.trayIconShown);
+    EXPECT_EQ(shownEntries(), fixedEntries);
+    const auto& items = app().statusMenuItems();
+    ASSERT_EQ(items.size(), 6u);
+    for (const int tag : {0, 1, 3, 5}) {
+        EXPECT_EQ(items[static_cast<std::size_t>(tag)]->tag(), tag);
+    }
+    EXPECT_EQ(items[2]->tag(), 0);
+    EXPECT_EQ(items[4]->tag(), 0);
+    EXPECT_TRUE(platform.log.empty());
+}
+
+TEST_F(StatusMenuTest, TheStatusItemHasItsToolTipAndItsIcon) {
+    app().Event_Open();
+    EXPECT_EQ(platform.trayIcon->toolTip().toStdString(), "Keyhop 1.0");
+    const QImage icon = platform.trayIcon->icon().pixmap(18, 18).toImage();
+    ASSERT_EQ(icon.size(), QSize(18, 18));
+    // The key cap is opaque in the middle and leaves the corner free.
+    EXPECT_EQ(icon.pixelColor(9, 9).alpha(), 255);
+    EXPECT_EQ(icon.pixelColor(0, 0).alpha(), 0);
+}
+
+TEST_F(StatusMenuTest, ShortcutEntriesFollowTheRowsWithTheirNamesAsStored) {
+    addRow({"F1", "X", "", "", "", "Mail", "/usr/bin/mail"});
+    addRow({"F2", "", "", "", "X", "Mail", "/opt/mail"});
+    addRow({"F3", "", "", "", "", "", "/tmp/nameless"});
+    addRow({"F4", "", "X", "", "", "R&D notes", "/tmp/notes"});
+    app().Event_Open();
+    auto expected = fixedEntries;
+    // "&" is doubled only so that Qt shows it as itself.
+    expected.insert(expected.end(), {"Mail", "Mail", "", "R&&D notes"});
+    EXPECT_EQ(shownEntries(), expected);
+    const auto& items = app().statusMenuItems();
+    ASSERT_EQ(items.size(), 10u);
+    for (int tag = 6; tag < 10; ++tag) {
+        EXPECT_EQ(items[static_cast<std::size_t>(tag)]->tag(), tag);
+    }
+}
+
+TEST_F(StatusMenuTest, ARebuildShowsExactlyTheCurrentTable) {
+    addRow({"F1", "", "", "", "", "One", "/a"});
+    addRow({"F2", "", "", "", "", "Two", "/b"});
+    addRow({"F3", "", "", "", "", "Three", "/c"});
+    app().Event_Open();
+    const QList<QAction*> before = shownMenu()->actions();
+
+    PreferencesModule::shortcutsList->resize(0);
+    PreferencesModule::shortcutsList->cell(0, 5) = "Renamed";
+    app().updateStatusItem();
+    auto expected = fixedEntries;
+    expected.push_back("Renamed");
+    EXPECT_EQ(shownEntries(), expected);
+    EXPECT_EQ(app().statusMenuItems().size(), 7u);
+    for (QAction* action : shownMenu()->actions()) {
+        EXPECT_FALSE(before.contains(action));
+    }
+}
+
+TEST_F(StatusMenuTest, AboutPreferencesAndQuitComeToTheFrontFirst) {
+    addRow({"F1", "", "", "", "", "One", "/a"});
+    app().Event_Open();
+    choose(0);
+    EXPECT_EQ(platform.log, std::vector<std::string>{"front"});
+    EXPECT_TRUE(AboutWindow::get().Visible());
+    choose(1);
+    EXPECT_EQ(platform.log, (std::vector<std::string>{"front", "front"}));
+    EXPECT_TRUE(MainWindow::get().Visible());
+    // Neither the disabled heading nor a shortcut entry comes to the front.
+    choose(5);
+    choose(6);
+    EXPECT_EQ(platform.log.size(), 2u);
+    framework::Window::releaseAll();
+}
+
+TEST_F(StatusMenuTest, QuitQuitsInOrder) {
+    EXPECT_EQ(runUntilQuit([this] { choose(3); }), 0);
+    EXPECT_EQ(platform.log, std::vector<std::string>{"front"});
+}
+
+TEST_F(StatusMenuTest, AFailedRebuildKeepsThePreviousMenu) {
+    addRow({"F1", "", "", "", "", "One", "/a"});
+    app().Event_Open();
+    QMenu* previous = shownMenu();
+    const auto expected = shownEntries();
+    addRow({"F2", "", "", "", "", "Two", "/b"});
+
+    platform.menuFails = true;
+    app().updateStatusItem();
+    platform.menuFails = false;
+    platform.menuEntriesLeft = 7;
+    app().updateStatusItem();
+
+    EXPECT_EQ(platform.messages(),
+              (std::vector<std::string>{"The NS menu could not be created.",
+                                        "The NS menu item could not be created."}));
+    EXPECT_EQ(shownMenu(), previous);
+    EXPECT_EQ(shownEntries(), expected);
+}
+
+struct FailureRoad {
+    const char* name;
+    std::function<void(FakePlatform&)> breakIt;
+    const char* message;
+};
+
+class StatusItemFailureTest : public StatusMenuTest,
+                              public testing::WithParamInterface<FailureRoad> {};
+
+TEST_P(StatusItemFailureTest, IsReportedThenQuitsInOrder) {
+    addRow({"F1", "", "", "", "", "One", "/a"});
+    GetParam().breakIt(platform);
+    EXPECT_EQ(runUntilQuit(), 0);
+    EXPECT_EQ(platform.log, (std::vector<std::string>{
+                                "front", "beep", std::string("message:") + GetParam().message}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EachRoad, StatusItemFailureTest,
+    testing::Values(FailureRoad{"NoTrayIcon", [](FakePlatform& p) { p.trayIconFails = true; },
+                                "The NS status item could not be created."},
+                    FailureRoad{"NoTray", [](FakePlatform& p) { p.trayAvailable = false; },
+                                "The NS status item is not available."},
+                    FailureRoad{"NotPlaced", [](FakePlatform& p) { p.trayPlacementFails = true; },
+                                "The NS status item menu could not be created."},
+                    FailureRoad{"NoMenu", [](FakePlatform& p) { p.menuFails = true; },
+                                "The NS menu could not be created."},
+                    FailureRoad{"NoFixedEntry", [](FakePlatform& p) { p.menuEntriesLeft = 4; },
+                                "The NS menu item could not be created."},
+                    FailureRoad{"NoShortcutEntry", [](FakePlatform& p) { p.menuEntriesLeft = 6; },
+                                "The NS menu item could not be created."}),
+    [](const testing::TestParamInfo<FailureRoad>& info) { return info.param.name; });
+
+TEST(IconPicture, IsLoadedOnceFromTheResources) {
+    const auto first = IconPicture();
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->Width(), 18);
+    EXPECT_EQ(first->Height(), 18);
+    EXPECT_EQ(IconPicture(), first);
+    releaseIconPicture();
+    EXPECT_NE(IconPicture(), first);
+    releaseIconPicture();
+}
+
+} // namespace
