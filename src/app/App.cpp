@@ -51,10 +51,13 @@ App::~App() {
 }
 
 void App::Event_Open() {
+    PreferencesModule::loadPreferences();
     createStatusItem();
 }
 
-void App::Event_Close() {}
+void App::Event_Close() {
+    PreferencesModule::savePreferences();
+}
 
 bool App::Event_HandleAppleEvent(const framework::AppleEvent&, const std::string& eventClass,
                                  const std::string& eventID) {

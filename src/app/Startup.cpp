@@ -8,6 +8,7 @@
 #include "app/Menu.h"
 #include "framework/EventDelivery.h"
 #include "framework/Window.h"
+#include "preferences/CommonPreferencesModule.h"
 #include "preferences/PreferencesModule.h"
 
 #include <utility>
@@ -69,6 +70,7 @@ void finalizeModuleGlobals() {
     framework::Window::releaseAll();
     FileTypes::pAny.reset();
     Menu::release();
+    CommonPreferencesModule::dictionary_.reset();
     PreferencesModule::shortcutsList.reset();
 }
 

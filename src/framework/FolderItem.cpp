@@ -2,12 +2,39 @@
 
 #include "framework/FolderItem.h"
 
+#include <cerrno>
+#include <cstdlib>
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
 
 namespace framework {
 
 namespace fs = std::filesystem;
+
+namespace {
+
+// An absolute path from the environment; "" when unset or relative.
+std::string absolutePathFromEnvironment(const char* name) {
+    const char* value = std::getenv(name);
+    return value != nullptr && value[0] == '/' ? std::string(value) : std::string();
+}
+
+// Creates the folder and its missing parents, each private to the user.
+bool makeFolder(const fs::path& folder) {
+    std::error_code error;
+    if (fs::is_directory(folder, error)) {
+        return true;
+    }
+    if (folder.has_parent_path() && folder.parent_path() != folder &&
+        !makeFolder(folder.parent_path())) {
+        return false;
+    }
+    return ::mkdir(folder.c_str(), 0700) == 0 ||
+           (errno == EEXIST && fs::is_directory(folder, error));
+}
+
+} // namespace
 
 FolderItem::FolderItem(std::string absolutePath) : path_(std::move(absolutePath)) {}
 
@@ -41,11 +68,38 @@ std::optional<FolderItem> FolderItem::Parent() const {
     return FolderItem(path.parent_path().string());
 }
 
+std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile() const {
+    return TextOutputStream::create(path_);
+}
+
+std::unique_ptr<TextInputStream> FolderItem::OpenAsTextFile() const {
+    return TextInputStream::open(path_);
+}
+
 std::optional<FolderItem> GetFolderItem(const std::string& path, int) {
     if (path.empty() || path.front() != '/' || path.find('\0') != std::string::npos) {
         return std::nullopt;
     }
     return FolderItem(path);
+}
+
+std::optional<FolderItem> PreferencesFolder() {
+    fs::path folder = absolutePathFromEnvironment("XDG_CONFIG_HOME");
+    if (folder.empty()) {
+        const std::string home = absolutePathFromEnvironment("HOME");
+        if (home.empty()) {
+            return std::nullopt;
+        }
+        folder = fs::path(home) / ".config";
+    }
+    folder = folder.lexically_normal();
+    if (!folder.has_filename() && folder != folder.root_path()) {
+        folder = folder.parent_path();
+    }
+    if (!makeFolder(folder)) {
+        return std::nullopt;
+    }
+    return FolderItem(folder.string());
 }
 
 } // namespace framework

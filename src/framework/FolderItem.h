@@ -2,6 +2,10 @@
 // An item of the file system, named by its absolute path, whether or not it
 // exists yet.
 
+#include "framework/TextInputStream.h"
+#include "framework/TextOutputStream.h"
+
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -24,6 +28,16 @@ class FolderItem final {
     // Nil for the root.
     std::optional<FolderItem> Parent() const;
 
+    // A stream on a new, empty file at this item that replaces the existing
+    // one when it is closed; nil when the file cannot be created.
+    std::unique_ptr<TextOutputStream> CreateTextFile() const;
+    // A stream on the file's lines; nil when it cannot be opened.
+    std::unique_ptr<TextInputStream> OpenAsTextFile() const;
+
+    // Linux files carry no type or creator codes: accepted and not stored.
+    void setMacType(const std::string&) {}
+    void setMacCreator(const std::string&) {}
+
     bool operator==(const FolderItem&) const = default;
 
   private:
@@ -33,5 +47,10 @@ class FolderItem final {
 // The item at an absolute path (path mode 0); nil for a path that is not
 // absolute or that holds a NUL character.
 std::optional<FolderItem> GetFolderItem(const std::string& path, int pathMode = 0);
+
+// The user's preferences folder, the XDG config folder: $XDG_CONFIG_HOME when
+// it is an absolute path, else $HOME/.config. A missing folder is created
+// (mode 0700, with any missing parents); nil when it cannot be had.
+std::optional<FolderItem> PreferencesFolder();
 
 } // namespace framework

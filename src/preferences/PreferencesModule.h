@@ -1,5 +1,6 @@
 #pragma once
-// The shortcut table and the settings, shared by the whole system.
+// The shortcut table and the settings, shared by the whole system, and the
+// preferences file that keeps them between runs.
 
 #include "preferences/ShortcutTable.h"
 
@@ -20,5 +21,12 @@ extern std::int32_t mainWindowHeight;
 extern bool checkForUpdate;
 // Write the preferences file empty at quit; never stored.
 extern bool resetPreferences;
+
+// Fills the table and the settings from the preferences file, once, at
+// launch. When no file was read, shows the shortcut list window and brings
+// the application to the front.
+void loadPreferences();
+// Rewrites the whole preferences file, once, at quit.
+void savePreferences();
 
 } // namespace keyhop::PreferencesModule

@@ -6,6 +6,7 @@
 #include "app/NSMenuItem.h"
 #include "framework/Picture.h"
 #include "preferences/PreferencesModule.h"
+#include "support/ConfigHome.h"
 #include "support/FakePlatform.h"
 #include "windows/AboutWindow.h"
 #include "windows/MainWindow.h"
@@ -34,13 +35,24 @@ class StatusMenuTest : public testing::Test {
         PreferencesModule::shortcutsList.reset();
     }
 
-    static void addRow(const ShortcutTable::Row& row) {
-        ShortcutTable& table = *PreferencesModule::shortcutsList;
-        table.resize(table.lastRow() + 1);
-        for (int column = 0; column < ShortcutTable::columnCount; ++column) {
-            table.cell(table.lastRow(), column) = row.at(static_cast<std::size_t>(column));
+    // A shortcut in the preferences file that Open reads.
+    void addRow(const ShortcutTable::Row& row) {
+        static const char* const keys[] = {"FUNCTIONKEY",     "SHIFTKEY",   "CONTROLKEY",
+                                           "OPTIONKEY",       "COMMANDKEY", "FILENAME",
+                                           "FILEABSOLUTEPATH"};
+        for (std::size_t column = 0; column < row.size(); ++column) {
+            preferences_ += keys[column] + std::to_string(rows_) + " = " + row[column] + "\n";
         }
+        ++rows_;
     }
+
+    // Open, with the preferences file written first.
+    void open() {
+        writePreferences();
+        app().Event_Open();
+    }
+
+    void writePreferences() { test::writeFile(home.preferencesFile(), preferences_); }
 
     QMenu* shownMenu() const {
         return platform.trayIcon ? platform.trayIcon->contextMenu() : nullptr;
@@ -86,14 +98,17 @@ class StatusMenuTest : public testing::Test {
         return app().run();
     }
 
+    test::ConfigHome home;
     FakePlatform platform;
+    std::string preferences_ = "CHECKFORUPDATE = False\n";
+    int rows_ = 0;
 };
 
 const std::vector<std::string> fixedEntries{"About...", "Preferences...",  "-", "Quit",
                                             "-",        "(off) Shortcuts:"};
 
 TEST_F(StatusMenuTest, AnEmptyTableGivesTheSixFixedEntries) {
-    app().Event_Open();
+    open();
     EXPECT_TRUE(platform.trayIconShown);
     EXPECT_EQ(shownEntries(), fixedEntries);
     const auto& items = app().statusMenuItems();
@@ -107,7 +122,7 @@ TEST_F(StatusMenuTest, AnEmptyTableGivesTheSixFixedEntries) {
 }
 
 TEST_F(StatusMenuTest, TheStatusItemHasItsToolTipAndItsIcon) {
-    app().Event_Open();
+    open();
     EXPECT_EQ(platform.trayIcon->toolTip().toStdString(), "Keyhop 1.0");
     const QImage icon = platform.trayIcon->icon().pixmap(18, 18).toImage();
     ASSERT_EQ(icon.size(), QSize(18, 18));
@@ -121,7 +136,7 @@ TEST_F(StatusMenuTest, ShortcutEntriesFollowTheRowsWithTheirNamesAsStored) {
     addRow({"F2", "", "", "", "X", "Mail", "/opt/mail"});
     addRow({"F3", "", "", "", "", "", "/tmp/nameless"});
     addRow({"F4", "", "X", "", "", "R&D notes", "/tmp/notes"});
-    app().Event_Open();
+    open();
     auto expected = fixedEntries;
     // "&" is doubled only so that Qt shows it as itself.
     expected.insert(expected.end(), {"Mail", "Mail", "", "R&&D notes"});
@@ -137,7 +152,7 @@ TEST_F(StatusMenuTest, ARebuildShowsExactlyTheCurrentTable) {
     addRow({"F1", "", "", "", "", "One", "/a"});
     addRow({"F2", "", "", "", "", "Two", "/b"});
     addRow({"F3", "", "", "", "", "Three", "/c"});
-    app().Event_Open();
+    open();
     const QList<QAction*> before = shownMenu()->actions();
 
     PreferencesModule::shortcutsList->resize(0);
@@ -154,7 +169,7 @@ TEST_F(StatusMenuTest, ARebuildShowsExactlyTheCurrentTable) {
 
 TEST_F(StatusMenuTest, AboutPreferencesAndQuitComeToTheFrontFirst) {
     addRow({"F1", "", "", "", "", "One", "/a"});
-    app().Event_Open();
+    open();
     choose(0);
     EXPECT_EQ(platform.log, std::vector<std::string>{"front"});
     EXPECT_TRUE(AboutWindow::get().Visible());
@@ -169,16 +184,26 @@ TEST_F(StatusMenuTest, AboutPreferencesAndQuitComeToTheFrontFirst) {
 }
 
 TEST_F(StatusMenuTest, QuitQuitsInOrder) {
+    addRow({"F1", "", "", "", "", "One", "/a"});
+    // A line Keyhop never writes shows whether the file was written anew.
+    preferences_ += "UNKNOWN = 1\n";
+    writePreferences();
     EXPECT_EQ(runUntilQuit([this] { choose(3); }), 0);
     EXPECT_EQ(platform.log, std::vector<std::string>{"front"});
+    const auto written = test::readFile(home.preferencesFile());
+    ASSERT_TRUE(written);
+    EXPECT_EQ(written->find("UNKNOWN"), std::string::npos);
+    EXPECT_NE(written->find("FILENAME0 = One\n"), std::string::npos);
 }
 
 TEST_F(StatusMenuTest, AFailedRebuildKeepsThePreviousMenu) {
     addRow({"F1", "", "", "", "", "One", "/a"});
-    app().Event_Open();
+    open();
     QMenu* previous = shownMenu();
     const auto expected = shownEntries();
-    addRow({"F2", "", "", "", "", "Two", "/b"});
+    // The list window added a row; its Ok rebuilds the menu.
+    PreferencesModule::shortcutsList->resize(1);
+    PreferencesModule::shortcutsList->cell(1, 5) = "Two";
 
     platform.menuFails = true;
     app().updateStatusItem();
@@ -204,10 +229,15 @@ class StatusItemFailureTest : public StatusMenuTest,
 
 TEST_P(StatusItemFailureTest, IsReportedThenQuitsInOrder) {
     addRow({"F1", "", "", "", "", "One", "/a"});
+    writePreferences();
     GetParam().breakIt(platform);
     EXPECT_EQ(runUntilQuit(), 0);
     EXPECT_EQ(platform.log, (std::vector<std::string>{
                                 "front", "beep", std::string("message:") + GetParam().message}));
+    // The quit was the orderly one: the preferences were written back.
+    const auto written = test::readFile(home.preferencesFile());
+    ASSERT_TRUE(written);
+    EXPECT_NE(written->find("FILENAME0 = One\n"), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -117,6 +117,18 @@ class Desktop:
         return result.returncode == 0 and bool(result.stdout.strip()) and bool(screen)
 
 
+def handles_signal(process, sig=signal.SIGTERM):
+    """Whether the process has installed its own handler for sig (its event loop is up)."""
+    try:
+        with open(f"/proc/{process.pid}/status") as status:
+            for line in status:
+                if line.startswith("SigCgt:"):
+                    return bool(int(line.split()[1], 16) & (1 << (sig - 1)))
+    except FileNotFoundError:
+        pass
+    return False
+
+
 def stop(process, sig=signal.SIGTERM, timeout=5.0):
     """Sends sig and waits; returns the exit status, or None when it did not end in time."""
     process.send_signal(sig)

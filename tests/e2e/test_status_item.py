@@ -7,6 +7,28 @@ import unittest
 from harness import Desktop, stop, wait_until
 
 
+# A line that Keyhop never writes: gone from the file once Keyhop rewrote it.
+STALE = "STALE = 1\n"
+
+
+def write_preferences(desktop, rows=()):
+    keys = ("FUNCTIONKEY", "SHIFTKEY", "CONTROLKEY", "OPTIONKEY", "COMMANDKEY", "FILENAME",
+            "FILEABSOLUTEPATH")
+    with open(preferences_path(desktop), "w") as file:
+        file.write(STALE)
+        for n, row in enumerate(rows):
+            file.write("".join(f"{key}{n} = {cell}\n" for key, cell in zip(keys, row)))
+
+
+def preferences_path(desktop):
+    return os.path.join(desktop.config, "Keyhop")
+
+
+def preferences_rewritten(desktop):
+    with open(preferences_path(desktop)) as file:
+        return STALE not in file.read()
+
+
 def visible_keyhop_windows(desktop):
     return desktop.xdotool("search", "--onlyvisible", "--classname", "keyhop").stdout.split()
 
@@ -16,8 +38,9 @@ def window_type(desktop, window):
 
 
 class TrayTest(unittest.TestCase):
-    def start_with_tray_icon(self, desktop):
-        """Starts keyhop and returns it with the window of its tray icon."""
+    def start_with_tray_icon(self, desktop, rows=()):
+        """Starts keyhop with those shortcuts and returns it with the window of its tray icon."""
+        write_preferences(desktop, rows)
         keyhop = desktop.start_keyhop()
         windows = wait_until(lambda: visible_keyhop_windows(desktop), timeout=10)
         self.assertEqual(len(windows), 1, "one tray icon and no other window")
@@ -57,9 +80,11 @@ class TrayTest(unittest.TestCase):
             # About, Preferences, then Quit: separators are skipped.
             desktop.xdotool("key", "Down", "Down", "Down", "Return")
             self.assertEqual(keyhop.wait(timeout=5), 0)
+            self.assertTrue(preferences_rewritten(desktop))
 
     def test_without_a_tray_host_it_says_so_and_quits_once_dismissed(self):
         with Desktop(tray=False) as desktop:
+            write_preferences(desktop)
             keyhop = desktop.start_keyhop()
             # Keyhop gives a tray host a few seconds to appear first.
             boxes = wait_until(lambda: desktop.window_ids("^Keyhop$"), timeout=15)
@@ -69,6 +94,7 @@ class TrayTest(unittest.TestCase):
             desktop.xdotool("windowfocus", "--sync", boxes[0])
             desktop.xdotool("key", "Return")
             self.assertEqual(keyhop.wait(timeout=5), 0)
+            self.assertTrue(preferences_rewritten(desktop))
 
 
 if __name__ == "__main__":

@@ -1,5 +1,5 @@
 // How long rebuilding the status menu takes for a large shortcut table.
-// Run: QT_QPA_PLATFORM=offscreen build/bench/status_menu_bench
+// Run: QT_QPA_PLATFORM=offscreen build/bench/status_menu_benchmark
 
 #include "app/App.h"
 #include "framework/Runtime.h"

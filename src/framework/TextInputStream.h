@@ -1,0 +1,30 @@
+#pragma once
+// Reading a text file line by line. The file is UTF-8; its bytes are passed
+// on as they are. "\n", "\r\n" and "\r" all end a line.
+
+#include <memory>
+#include <string>
+
+namespace framework {
+
+class TextInputStream final {
+  public:
+    // The whole file is read at once; nil when it cannot be opened or read
+    // (a folder, a missing file, no permission, an I/O error).
+    static std::unique_ptr<TextInputStream> open(const std::string& path);
+
+    // No line left. (EOF itself is a macro of the C library.)
+    bool EndOfFile() const { return position_ >= content_.size(); }
+    // The next line without its line end; "" at the end of the file.
+    std::string ReadLine();
+    // Lets go of the content; the stream is then at its end.
+    void Close();
+
+  private:
+    explicit TextInputStream(std::string content) : content_(std::move(content)) {}
+
+    std::string content_;
+    std::size_t position_ = 0;
+};
+
+} // namespace framework
