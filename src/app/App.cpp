@@ -48,11 +48,13 @@ std::string makerPage(const std::string& path) {
 App::~App() {
     nSStatusItem_.reset();
     nSMenuItem_.clear();
+    mainTimer_.reset();
 }
 
 void App::Event_Open() {
     PreferencesModule::loadPreferences();
     createStatusItem();
+    mainTimer_ = std::make_unique<MainTimer>();
 }
 
 void App::Event_Close() {
@@ -228,10 +230,12 @@ void App::updateStatusItem() {
     }
 }
 
-void App::processAction(const std::string&, const std::string&, const std::string&,
-                        const std::string&, const std::string&) {
-    // The key watcher comes with its own change; until then there is nothing
-    // to hand the keys to.
+void App::processAction(const std::string& functionKey, const std::string& shift,
+                        const std::string& control, const std::string& option,
+                        const std::string& command) {
+    if (mainTimer_) {
+        mainTimer_->processAction(functionKey, shift, control, option, command);
+    }
 }
 
 App& app() {

@@ -4,6 +4,7 @@
 
 #include "framework/Application.h"
 #include "plugin/NSStatusItemMBS.h"
+#include "shortcuts/MainTimer.h"
 
 #include <memory>
 #include <string>
@@ -15,7 +16,7 @@ class NSMenuItem;
 
 class App final : public framework::Application {
   public:
-    // Lets go of the status item, then of the status menu's entries.
+    // Lets go of the status item, the status menu's entries, then the key watcher.
     ~App() override;
 
     void Event_Open() override;
@@ -47,6 +48,9 @@ class App final : public framework::Application {
 
     // The entries of the status menu, indexed by their tag.
     const std::vector<std::shared_ptr<NSMenuItem>>& statusMenuItems() const { return nSMenuItem_; }
+
+    // The key watcher; nil until Open has made it.
+    std::unique_ptr<MainTimer> mainTimer_;
 
   private:
     // Puts the status item into the tray and builds its menu; reports a

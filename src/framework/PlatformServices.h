@@ -5,12 +5,15 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class QAction;
 class QMenu;
 class QSystemTrayIcon;
 
 namespace framework {
+
+enum class ModifierKey { Shift, Control, Option, Command };
 
 class PlatformServices {
   public:
@@ -21,6 +24,14 @@ class PlatformServices {
     virtual void beep() = 0;
     // Raises and activates the application's windows.
     virtual void bringApplicationToFront() = 0;
+
+    // The keyboard as it is now, whichever application has the focus; all up
+    // when there is no keyboard to read. number is 1 for F1 to 19 for F19.
+    virtual bool functionKeyDown(int number) = 0;
+    virtual bool modifierKeyDown(ModifierKey key) = 0;
+    // Starts argv[0] (a path, or a name looked up in PATH) with the arguments,
+    // detached: no shell, none of our open files, never our child to reap.
+    virtual void startDetached(const std::vector<std::string>& argv) = 0;
 
     // Opens the URL in the user's default web browser; returns at once.
     virtual void openURL(const std::string& url) = 0;

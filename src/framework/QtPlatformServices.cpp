@@ -2,6 +2,8 @@
 
 #include "framework/QtPlatformServices.h"
 
+#include "framework/ProcessLauncher.h"
+
 #include <QAction>
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -35,6 +37,18 @@ void QtPlatformServices::bringApplicationToFront() {
             window->activateWindow();
         }
     }
+}
+
+bool QtPlatformServices::functionKeyDown(int number) {
+    return keyboard_.functionKeyDown(number);
+}
+
+bool QtPlatformServices::modifierKeyDown(ModifierKey key) {
+    return keyboard_.modifierKeyDown(key);
+}
+
+void QtPlatformServices::startDetached(const std::vector<std::string>& argv) {
+    startDetachedProcess(argv);
 }
 
 void QtPlatformServices::openURL(const std::string& url) {

@@ -2,6 +2,7 @@
 // The real platform services, on Qt and the X server.
 
 #include "framework/PlatformServices.h"
+#include "framework/X11Keyboard.h"
 
 namespace framework {
 
@@ -16,6 +17,12 @@ class QtPlatformServices final : public PlatformServices {
     bool showTrayIcon(QSystemTrayIcon& icon) override;
     std::unique_ptr<QMenu> newMenu() override;
     std::unique_ptr<QAction> newMenuEntry() override;
+    bool functionKeyDown(int number) override;
+    bool modifierKeyDown(ModifierKey key) override;
+    void startDetached(const std::vector<std::string>& argv) override;
+
+  private:
+    X11Keyboard keyboard_;
 };
 
 } // namespace framework

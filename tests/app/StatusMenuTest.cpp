@@ -54,6 +54,14 @@ class StatusMenuTest : public testing::Test {
 
     void writePreferences() { test::writeFile(home.preferencesFile(), preferences_); }
 
+    // A program that the launcher starts for real; its path.
+    std::string executable(const std::string& name) const {
+        const auto path = home.root() / name;
+        test::writeFile(path, "#!/bin/sh\n");
+        std::filesystem::permissions(path, std::filesystem::perms::owner_all);
+        return path.string();
+    }
+
     QMenu* shownMenu() const {
         return platform.trayIcon ? platform.trayIcon->contextMenu() : nullptr;
     }
@@ -168,7 +176,8 @@ TEST_F(StatusMenuTest, ARebuildShowsExactlyTheCurrentTable) {
 }
 
 TEST_F(StatusMenuTest, AboutPreferencesAndQuitComeToTheFrontFirst) {
-    addRow({"F1", "", "", "", "", "One", "/a"});
+    const std::string tool = executable("tool");
+    addRow({"F1", "", "", "", "", "Tool", tool});
     open();
     choose(0);
     EXPECT_EQ(platform.log, std::vector<std::string>{"front"});
@@ -179,8 +188,51 @@ TEST_F(StatusMenuTest, AboutPreferencesAndQuitComeToTheFrontFirst) {
     // Neither the disabled heading nor a shortcut entry comes to the front.
     choose(5);
     choose(6);
-    EXPECT_EQ(platform.log.size(), 2u);
+    EXPECT_EQ(platform.log, (std::vector<std::string>{"front", "front", "start:" + tool}));
     framework::Window::releaseAll();
+}
+
+TEST_F(StatusMenuTest, AShortcutEntryOpensEveryRowWithItsKeys) {
+    const std::string mail = executable("mail");
+    const std::string other = executable("other");
+    const std::string nameless = executable("nameless");
+    addRow({"F1", "X", "", "", "X", "Mail", mail});
+    addRow({"F2", "", "", "", "", "Mail", other});
+    addRow({"F1", "X", "", "", "X", "", nameless});
+    open();
+    choose(6);
+    EXPECT_EQ(platform.log, (std::vector<std::string>{"start:" + mail, "start:" + nameless}));
+    platform.log.clear();
+    choose(7);
+    EXPECT_EQ(platform.log, std::vector<std::string>{"start:" + other});
+    platform.log.clear();
+    choose(8);
+    EXPECT_EQ(platform.log, (std::vector<std::string>{"start:" + mail, "start:" + nameless}));
+}
+
+TEST_F(StatusMenuTest, AnEntryActsOnWhateverRowHasItsIndexWhenChosen) {
+    const std::string first = executable("first");
+    const std::string second = executable("second");
+    addRow({"F1", "", "", "", "", "First", first});
+    addRow({"F2", "", "", "", "", "Second", second});
+    open();
+    // The list window removed the first row; its Ok has not rebuilt the menu.
+    ShortcutTable& table = *PreferencesModule::shortcutsList;
+    table.cell(0, 0) = table.cell(1, 0);
+    table.cell(0, 6) = table.cell(1, 6);
+    table.resize(0);
+    choose(7);
+    EXPECT_TRUE(platform.log.empty());
+    choose(6);
+    EXPECT_EQ(platform.log, std::vector<std::string>{"start:" + second});
+}
+
+TEST_F(StatusMenuTest, WithoutAKeyWatcherAShortcutEntryDoesNothing) {
+    addRow({"F1", "", "", "", "", "Tool", executable("tool")});
+    open();
+    app().mainTimer_.reset();
+    choose(6);
+    EXPECT_TRUE(platform.log.empty());
 }
 
 TEST_F(StatusMenuTest, QuitQuitsInOrder) {

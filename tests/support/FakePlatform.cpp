@@ -36,6 +36,19 @@ void FakePlatform::bringApplicationToFront() {
     log.emplace_back("front");
 }
 
+bool FakePlatform::functionKeyDown(int number) {
+    return functionKeysDown.contains(number);
+}
+
+bool FakePlatform::modifierKeyDown(framework::ModifierKey key) {
+    return modifierKeysDown.contains(key);
+}
+
+void FakePlatform::startDetached(const std::vector<std::string>& argv) {
+    log.push_back("start:" + (argv.empty() ? std::string() : argv.back()));
+    started.push_back(argv);
+}
+
 void FakePlatform::openURL(const std::string& url) {
     log.push_back("url:" + url);
 }

@@ -8,6 +8,7 @@
 #include <QSystemTrayIcon>
 
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -20,8 +21,13 @@ class FakePlatform final : public framework::PlatformServices {
     FakePlatform(const FakePlatform&) = delete;
     FakePlatform& operator=(const FakePlatform&) = delete;
 
-    // "front", "beep", "message:<text>", ...
+    // "front", "beep", "message:<text>", "start:<last argument>", ...
     std::vector<std::string> log;
+    // The keyboard as a test scripts it: the keys down now.
+    std::set<int> functionKeysDown;
+    std::set<framework::ModifierKey> modifierKeysDown;
+    // Every program started, with its arguments.
+    std::vector<std::vector<std::string>> started;
     // Runs while a message box is "open", before it is dismissed.
     std::function<void(const std::string&)> onMessageBox;
 
@@ -40,6 +46,9 @@ class FakePlatform final : public framework::PlatformServices {
     void showMessageBox(const std::string& text) override;
     void beep() override;
     void bringApplicationToFront() override;
+    bool functionKeyDown(int number) override;
+    bool modifierKeyDown(framework::ModifierKey key) override;
+    void startDetached(const std::vector<std::string>& argv) override;
     // Logged as "url:<url>".
     void openURL(const std::string& url) override;
     bool systemTrayAvailable() override;
