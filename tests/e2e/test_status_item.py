@@ -2,6 +2,7 @@
 without one."""
 
 import os
+import stat
 import unittest
 
 from harness import Desktop, stop, wait_until
@@ -81,6 +82,24 @@ class TrayTest(unittest.TestCase):
             desktop.xdotool("key", "Down", "Down", "Down", "Return")
             self.assertEqual(keyhop.wait(timeout=5), 0)
             self.assertTrue(preferences_rewritten(desktop))
+
+    def test_a_shortcut_entry_launches_its_item(self):
+        with Desktop() as desktop:
+            marker = os.path.join(desktop.root, "launched")
+            program = os.path.join(desktop.root, "marker program")
+            with open(program, "w") as file:
+                file.write(f"#!/bin/sh\necho \"$0\" >> '{marker}'\n")
+            os.chmod(program, stat.S_IRWXU)
+            keyhop, icon = self.start_with_tray_icon(
+                desktop, [("F7", "X", "", "", "", "marker program", program)])
+            self.open_menu(desktop, icon)
+            # About, Preferences, Quit; the disabled heading is skipped.
+            desktop.xdotool("key", "Down", "Down", "Down", "Down", "Return")
+            self.assertTrue(wait_until(lambda: os.path.exists(marker)), "nothing launched")
+            with open(marker) as file:
+                self.assertEqual(file.read(), program + "\n")
+            self.assertIsNone(keyhop.poll())
+            self.assertEqual(stop(keyhop), 0)
 
     def test_without_a_tray_host_it_says_so_and_quits_once_dismissed(self):
         with Desktop(tray=False) as desktop:
