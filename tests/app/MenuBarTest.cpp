@@ -170,4 +170,20 @@ TEST_F(MenuCommandTest, OnScreenTheApplicationMenuHoldsAboutPreferencesAndQuit) 
     EXPECT_EQ(platform.log, std::vector<std::string>{"url:" KEYHOP_WEB_ADDRESS "/contacts.php"});
 }
 
+TEST_F(MenuCommandTest, AWindowShowsTheMenuBarAboveItsContentArea) {
+    app().setMenuBar(Menu::get());
+    MainWindow& window = MainWindow::get();
+    const auto* bar = window.content().window()->findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr);
+    std::vector<std::string> titles;
+    for (const QAction* menu : bar->actions()) {
+        titles.push_back(menu->text().toStdString());
+    }
+    EXPECT_EQ(titles, (std::vector<std::string>{"Keyhop", "Edit", "Help"}));
+    // The content area keeps the window's design size.
+    EXPECT_EQ(window.Width(), 460);
+    EXPECT_EQ(window.Height(), 320);
+    Menu::release();
+}
+
 } // namespace
