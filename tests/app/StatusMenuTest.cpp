@@ -286,6 +286,8 @@ TEST_P(StatusItemFailureTest, IsReportedThenQuitsInOrder) {
     EXPECT_EQ(runUntilQuit(), 0);
     EXPECT_EQ(platform.log, (std::vector<std::string>{
                                 "front", "beep", std::string("message:") + GetParam().message}));
+    // Open went on after the failure: the key watcher was made.
+    EXPECT_NE(app().mainTimer_, nullptr);
     // The quit was the orderly one: the preferences were written back.
     const auto written = test::readFile(home.preferencesFile());
     ASSERT_TRUE(written);
