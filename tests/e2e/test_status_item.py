@@ -3,6 +3,7 @@ without one."""
 
 import os
 import stat
+import time
 import unittest
 
 from harness import Desktop, stop, wait_until
@@ -56,8 +57,10 @@ class TrayTest(unittest.TestCase):
         desktop.xdotool("click", "1")
         menus = wait_until(
             lambda: [w for w in visible_keyhop_windows(desktop)
-                     if w != icon and "TOOLTIP" not in window_type(desktop, w)])
+                     if w != icon and "TOOLTIP" not in window_type(desktop, w)], timeout=10)
         self.assertTrue(menus, "a click on the icon opens its menu")
+        # Mapped is not yet listening: give the menu a moment to take the keyboard.
+        time.sleep(0.3)
         return menus[0]
 
     def test_icon_has_a_tool_tip_and_opens_its_menu(self):
@@ -66,7 +69,7 @@ class TrayTest(unittest.TestCase):
             desktop.xdotool("mousemove", "--window", icon, "10", "10")
             tips = wait_until(
                 lambda: [w for w in visible_keyhop_windows(desktop)
-                         if "TOOLTIP" in window_type(desktop, w)])
+                         if "TOOLTIP" in window_type(desktop, w)], timeout=10)
             self.assertTrue(tips, "resting on the icon shows its tool tip")
             menu = self.open_menu(desktop, icon)
             desktop.xdotool("key", "Escape")
@@ -80,7 +83,7 @@ class TrayTest(unittest.TestCase):
             self.open_menu(desktop, icon)
             # About, Preferences, then Quit: separators are skipped.
             desktop.xdotool("key", "Down", "Down", "Down", "Return")
-            self.assertEqual(keyhop.wait(timeout=5), 0)
+            self.assertEqual(keyhop.wait(timeout=10), 0)
             self.assertTrue(preferences_rewritten(desktop))
 
     def test_a_shortcut_entry_launches_its_item(self):
@@ -95,7 +98,7 @@ class TrayTest(unittest.TestCase):
             self.open_menu(desktop, icon)
             # About, Preferences, Quit; the disabled heading is skipped.
             desktop.xdotool("key", "Down", "Down", "Down", "Down", "Return")
-            self.assertTrue(wait_until(lambda: os.path.exists(marker)), "nothing launched")
+            self.assertTrue(wait_until(lambda: os.path.exists(marker), timeout=10), "nothing launched")
             with open(marker) as file:
                 self.assertEqual(file.read(), program + "\n")
             self.assertIsNone(keyhop.poll())
@@ -112,7 +115,7 @@ class TrayTest(unittest.TestCase):
             self.assertIsNone(keyhop.poll(), "it waits for the message to be dismissed")
             desktop.xdotool("windowfocus", "--sync", boxes[0])
             desktop.xdotool("key", "Return")
-            self.assertEqual(keyhop.wait(timeout=5), 0)
+            self.assertEqual(keyhop.wait(timeout=10), 0)
             self.assertTrue(preferences_rewritten(desktop))
 
 

@@ -94,12 +94,6 @@ TEST(NSMenuItemMBS, TitlesShowAsGivenAndSeparatorsAreLines) {
     EXPECT_TRUE(item->entry().isSeparator());
 }
 
-TEST(NSMenuItemMBS, IsNilWhenThePlatformGivesNoEntry) {
-    FakePlatform platform;
-    platform.menuEntriesLeft = 0;
-    EXPECT_FALSE(NSMenuItemMBS::New<CountingItem>());
-}
-
 TEST(NSMenuMBS, ShowsEntriesInTheOrderAddedAndKeepsThemAlive) {
     FakePlatform platform;
     NSMenuMBS menu("");
@@ -149,17 +143,6 @@ TEST(NSStatusItemMBS, IsPlacedInTheTrayAndShowsItsImageAndMenu) {
     emit platform.trayIcon->activated(QSystemTrayIcon::Trigger);
     EXPECT_TRUE(secondMenu->isVisible());
     secondMenu->hide();
-}
-
-TEST(NSStatusItemMBS, ReportsATrayThatIsMissingOrRefusesTheItem) {
-    FakePlatform platform;
-    platform.trayAvailable = false;
-    platform.trayPlacementFails = true;
-    const auto item = NSStatusItemMBS::New();
-    EXPECT_FALSE(item->Available());
-    EXPECT_FALSE(item->CreateMenu());
-    platform.trayIconFails = true;
-    EXPECT_FALSE(NSStatusItemMBS::New());
 }
 
 } // namespace
