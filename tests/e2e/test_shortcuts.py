@@ -19,7 +19,7 @@ def row_lines(n, cells):
 
 class ShortcutsTest(unittest.TestCase):
     def setUp(self):
-        self.desktop = Desktop(tray=False).__enter__()
+        self.desktop = Desktop().__enter__()
         self.addCleanup(self.desktop.close)
         self.marker = os.path.join(self.desktop.root, "launched")
         program = os.path.join(self.desktop.root, "marker program")
