@@ -10,7 +10,7 @@ packages=(
   libcurl4-openssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-xkb-utils xdotool trayer
-  xdg-utils desktop-file-utils
+  xdg-utils desktop-file-utils libglib2.0-bin
   python3 procps
 )
 

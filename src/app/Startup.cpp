@@ -4,10 +4,14 @@
 
 #include "app/App.h"
 #include "app/FileTypes.h"
+#include "app/IconPicture.h"
+#include "app/Menu.h"
 #include "framework/EventDelivery.h"
 #include "framework/Window.h"
 #include "preferences/CommonPreferencesModule.h"
 #include "preferences/PreferencesModule.h"
+
+#include <utility>
 
 namespace keyhop {
 
@@ -20,6 +24,7 @@ void initFileTypes() {
 App& newAppInstance() {
     auto created = std::make_unique<App>();
     App& application = *created;
+    application.setMenuBar(Menu::get());
     framework::Application::registerAppObject(std::move(created));
     return application;
 }
@@ -30,11 +35,29 @@ void initializeModuleGlobals() {
     PreferencesModule::shortcutsList = std::make_unique<ShortcutTable>();
 }
 
+void applicationAddMenuHandlers() {
+    const std::pair<const char*, bool (App::*)()> bindings[] = {
+        {"HelpDocumentation", &App::HelpDocumentation_Action},
+        {"HelpTranslate", &App::HelpTranslate_Action},
+        {"AppleAbout", &App::AppleAbout_Action},
+        {"AppleQuit", &App::AppleQuit_Action},
+        {"ApplePreferences", &App::ApplePreferences_Action},
+        {"HelpContact", &App::HelpContact_Action},
+        {"HelpWebsite", &App::HelpWebsite_Action},
+    };
+    App& application = app();
+    for (const auto& [name, handler] : bindings) {
+        application.AddMenuHandler(name,
+                                   [&application, handler] { return (application.*handler)(); });
+    }
+}
+
 int runMain() {
     // The extension library is linked in, so it has nothing to bind here.
     try {
         initFileTypes();
         App& application = newAppInstance();
+        applicationAddMenuHandlers();
         return application.run();
     } catch (...) {
         framework::reportUnhandledException();
@@ -43,8 +66,10 @@ int runMain() {
 }
 
 void finalizeModuleGlobals() {
+    releaseIconPicture();
     framework::Window::releaseAll();
     FileTypes::pAny.reset();
+    Menu::release();
     CommonPreferencesModule::dictionary_.reset();
     PreferencesModule::shortcutsList.reset();
 }

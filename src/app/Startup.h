@@ -11,6 +11,9 @@ void initializeModuleGlobals();
 // loop until the quit. Returns the exit status.
 int runMain();
 
+// Binds the application object's menu handlers to the menu items' names.
+void applicationAddMenuHandlers();
+
 // Releases the module globals, in their fixed order.
 void finalizeModuleGlobals();
 

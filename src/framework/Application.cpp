@@ -3,7 +3,9 @@
 #include "framework/Application.h"
 
 #include "framework/AppleEvent.h"
+#include "framework/EditCommands.h"
 #include "framework/EventDelivery.h"
+#include "framework/MenuBar.h"
 #include "framework/QuitRequestWatcher.h"
 
 #include <QApplication>
@@ -89,6 +91,26 @@ int Application::MajorVersion() const {
 
 int Application::MinorVersion() const {
     return KEYHOP_VERSION_MINOR;
+}
+
+void Application::setMenuBar(std::shared_ptr<framework::MenuBar> menuBar) {
+    menuBar_ = std::move(menuBar);
+}
+
+void Application::AddMenuHandler(const std::string& itemName, std::function<bool()> handler) {
+    menuHandlers_[itemName] = std::move(handler);
+}
+
+bool Application::handleMenuCommand(const std::string& itemName) {
+    const auto handler = menuHandlers_.find(itemName);
+    if (handler != menuHandlers_.end() && deliverEvent(handler->second)) {
+        return true;
+    }
+    return carryOutEditCommand(itemName);
+}
+
+bool Application::canHandleMenuCommand(const std::string& itemName) const {
+    return menuHandlers_.count(itemName) != 0 || canCarryOutEditCommand(itemName);
 }
 
 Application* Application::current() {

@@ -2,12 +2,15 @@
 // The application object: the one object that receives the application's
 // events. The system derives its own class from it and overrides the events.
 
+#include <functional>
+#include <map>
 #include <memory>
 #include <string>
 
 namespace framework {
 
 class AppleEvent;
+class MenuBar;
 class RuntimeException;
 
 class Application {
@@ -40,6 +43,21 @@ class Application {
     int MajorVersion() const;
     int MinorVersion() const;
 
+    // The menu bar that windows show; nil until set.
+    const std::shared_ptr<framework::MenuBar>& menuBar() const { return menuBar_; }
+    void setMenuBar(std::shared_ptr<framework::MenuBar> menuBar);
+
+    // From now on, choosing an item of that name calls the handler; a true
+    // result ends the handling of the command.
+    void AddMenuHandler(const std::string& itemName, std::function<bool()> handler);
+    // Carries out the command of the item of that name, as when the user
+    // chooses it: its handler, then, unless the handler answered true, the
+    // framework's own command for it (the standard edit commands). True
+    // when the command was handled.
+    bool handleMenuCommand(const std::string& itemName);
+    // True when choosing the item would do something.
+    bool canHandleMenuCommand(const std::string& itemName) const;
+
     // The registered application object, or nil before registration.
     static Application* current();
     // Makes the object the application object; the framework owns it until
@@ -50,6 +68,8 @@ class Application {
   private:
     void raiseClose();
 
+    std::shared_ptr<framework::MenuBar> menuBar_;
+    std::map<std::string, std::function<bool()>> menuHandlers_;
     bool quitRequested_ = false;
     bool closed_ = false;
     int exitCode_ = 0;

@@ -2,11 +2,14 @@
 
 #include "framework/FolderItem.h"
 
+#include "framework/PlatformServices.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <sys/stat.h>
 #include <system_error>
+#include <unistd.h>
 
 namespace framework {
 
@@ -66,6 +69,18 @@ std::optional<FolderItem> FolderItem::Parent() const {
         return std::nullopt;
     }
     return FolderItem(path.parent_path().string());
+}
+
+void FolderItem::Launch(bool) const {
+    std::error_code error;
+    const bool file = fs::is_regular_file(fs::path(path_), error);
+    if (file && path_.ends_with(".desktop")) {
+        platform().startDetached({"gio", "launch", path_});
+    } else if (file && ::access(path_.c_str(), X_OK) == 0) {
+        platform().startDetached({path_});
+    } else {
+        platform().startDetached({"xdg-open", path_});
+    }
 }
 
 std::unique_ptr<TextOutputStream> FolderItem::CreateTextFile() const {

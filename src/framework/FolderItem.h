@@ -28,6 +28,13 @@ class FolderItem final {
     // Nil for the root.
     std::optional<FolderItem> Parent() const;
 
+    // Opens the item as the desktop does: an executable file is started, a
+    // .desktop file is launched as its entry says, any other file or a folder
+    // goes to the desktop's default handler. The path never passes through a
+    // shell. activate: a program started here comes to the front by itself;
+    // false has no equivalent here. Whether the item opened is not known.
+    void Launch(bool activate = true) const;
+
     // A stream on a new, empty file at this item that replaces the existing
     // one when it is closed; nil when the file cannot be created.
     std::unique_ptr<TextOutputStream> CreateTextFile() const;

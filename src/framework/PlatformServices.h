@@ -3,9 +3,17 @@
 // goes through these services. Production uses the real ones; a test puts
 // its doubles in place with one call to usePlatformServices.
 
+#include <memory>
 #include <string>
+#include <vector>
+
+class QAction;
+class QMenu;
+class QSystemTrayIcon;
 
 namespace framework {
+
+enum class ModifierKey { Shift, Control, Option, Command };
 
 class PlatformServices {
   public:
@@ -16,6 +24,30 @@ class PlatformServices {
     virtual void beep() = 0;
     // Raises and activates the application's windows.
     virtual void bringApplicationToFront() = 0;
+
+    // The keyboard as it is now, whichever application has the focus; all up
+    // when there is no keyboard to read. number is 1 for F1 to 19 for F19.
+    virtual bool functionKeyDown(int number) = 0;
+    virtual bool modifierKeyDown(ModifierKey key) = 0;
+    // Starts argv[0] (a path, or a name looked up in PATH) with the arguments,
+    // detached: no shell, none of our open files, never our child to reap.
+    virtual void startDetached(const std::vector<std::string>& argv) = 0;
+
+    // Opens the URL in the user's default web browser; returns at once.
+    virtual void openURL(const std::string& url) = 0;
+
+    // The desktop's tray and the menu its icon opens. The menu and its
+    // entries come from here too, because the tray host shows them.
+    // True when the desktop offers a tray to put an icon in.
+    virtual bool systemTrayAvailable() = 0;
+    // A new, hidden tray icon; nullptr when none can be made.
+    virtual std::unique_ptr<QSystemTrayIcon> newTrayIcon() = 0;
+    // Shows the icon in the tray; false when it could not be placed there.
+    virtual bool showTrayIcon(QSystemTrayIcon& icon) = 0;
+    // A new, empty menu; nullptr when none can be made.
+    virtual std::unique_ptr<QMenu> newMenu() = 0;
+    // A new menu entry; nullptr when none can be made.
+    virtual std::unique_ptr<QAction> newMenuEntry() = 0;
 };
 
 // The services in force: the real ones unless a test replaced them.

@@ -2,8 +2,17 @@
 
 #include "framework/QtPlatformServices.h"
 
+#include "framework/ProcessLauncher.h"
+
+#include <QAction>
 #include <QApplication>
+#include <QDeadlineTimer>
+#include <QDesktopServices>
+#include <QMenu>
 #include <QMessageBox>
+#include <QSystemTrayIcon>
+#include <QThread>
+#include <QUrl>
 #include <QWidget>
 
 namespace framework {
@@ -28,6 +37,65 @@ void QtPlatformServices::bringApplicationToFront() {
             window->activateWindow();
         }
     }
+}
+
+bool QtPlatformServices::functionKeyDown(int number) {
+    return keyboard_.functionKeyDown(number);
+}
+
+bool QtPlatformServices::modifierKeyDown(ModifierKey key) {
+    return keyboard_.modifierKeyDown(key);
+}
+
+void QtPlatformServices::startDetached(const std::vector<std::string>& argv) {
+    startDetachedProcess(argv);
+}
+
+void QtPlatformServices::openURL(const std::string& url) {
+    QDesktopServices::openUrl(QUrl(QString::fromStdString(url)));
+}
+
+bool QtPlatformServices::systemTrayAvailable() {
+    // Started with the session, Keyhop may come up before the panel that
+    // hosts the tray: give the tray host a few seconds to appear. Nothing
+    // else is on screen yet, so blocking here hides nothing from the user.
+    constexpr int waitMilliseconds = 5000;
+    constexpr int pollMilliseconds = 100;
+    const QDeadlineTimer deadline(waitMilliseconds);
+    while (!QSystemTrayIcon::isSystemTrayAvailable()) {
+        if (deadline.hasExpired()) {
+            return false;
+        }
+        QThread::msleep(pollMilliseconds);
+    }
+    return true;
+}
+
+namespace {
+
+// Widgets, and with them tray icons and menus, need the widget application.
+bool widgetsAvailable() {
+    return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
+}
+
+} // namespace
+
+std::unique_ptr<QSystemTrayIcon> QtPlatformServices::newTrayIcon() {
+    return widgetsAvailable() ? std::make_unique<QSystemTrayIcon>() : nullptr;
+}
+
+bool QtPlatformServices::showTrayIcon(QSystemTrayIcon& icon) {
+    icon.show();
+    // The tray host may have gone since it was found.
+    return icon.isVisible() && QSystemTrayIcon::isSystemTrayAvailable();
+}
+
+std::unique_ptr<QMenu> QtPlatformServices::newMenu() {
+    return widgetsAvailable() ? std::make_unique<QMenu>() : nullptr;
+}
+
+std::unique_ptr<QAction> QtPlatformServices::newMenuEntry() {
+    return std::make_unique<QAction>();
 }
 
 } // namespace framework

@@ -2,6 +2,7 @@
 // The real platform services, on Qt and the X server.
 
 #include "framework/PlatformServices.h"
+#include "framework/X11Keyboard.h"
 
 namespace framework {
 
@@ -10,6 +11,18 @@ class QtPlatformServices final : public PlatformServices {
     void showMessageBox(const std::string& text) override;
     void beep() override;
     void bringApplicationToFront() override;
+    void openURL(const std::string& url) override;
+    bool systemTrayAvailable() override;
+    std::unique_ptr<QSystemTrayIcon> newTrayIcon() override;
+    bool showTrayIcon(QSystemTrayIcon& icon) override;
+    std::unique_ptr<QMenu> newMenu() override;
+    std::unique_ptr<QAction> newMenuEntry() override;
+    bool functionKeyDown(int number) override;
+    bool modifierKeyDown(ModifierKey key) override;
+    void startDetached(const std::vector<std::string>& argv) override;
+
+  private:
+    X11Keyboard keyboard_;
 };
 
 } // namespace framework

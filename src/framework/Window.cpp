@@ -2,6 +2,11 @@
 
 #include "framework/Window.h"
 
+#include "framework/Application.h"
+#include "framework/MenuBar.h"
+
+#include <QMenuBar>
+#include <QVBoxLayout>
 #include <QWidget>
 
 #include <map>
@@ -17,8 +22,22 @@ std::map<std::type_index, std::unique_ptr<Window>>& openWindows() {
 
 } // namespace
 
-Window::Window(int width, int height) : widget_(std::make_unique<QWidget>()) {
-    widget_->resize(width, height);
+Window::Window(int width, int height, bool menuBarVisible)
+    : widget_(std::make_unique<QWidget>()), content_(new QWidget(widget_.get())) {
+    auto* layout = new QVBoxLayout(widget_.get());
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(content_);
+    int menuBarHeight = 0;
+    Application* application = Application::current();
+    if (menuBarVisible && application != nullptr && application->menuBar()) {
+        // The layout makes the menu bar a child of the window, which owns it.
+        QMenuBar* menuBar = application->menuBar()->createNativeMenuBar(*application).release();
+        layout->setMenuBar(menuBar);
+        menuBarHeight = menuBar->sizeHint().height();
+    }
+    widget_->resize(width, height + menuBarHeight);
+    layout->activate();
 }
 
 Window::~Window() = default;
@@ -34,11 +53,11 @@ bool Window::Visible() const {
 }
 
 int Window::Width() const {
-    return widget_->width();
+    return content_->width();
 }
 
 int Window::Height() const {
-    return widget_->height();
+    return content_->height();
 }
 
 void Window::releaseAll() {

@@ -4,7 +4,11 @@
 
 #include "framework/PlatformServices.h"
 
+#include <QPointer>
+#include <QSystemTrayIcon>
+
 #include <functional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -17,14 +21,41 @@ class FakePlatform final : public framework::PlatformServices {
     FakePlatform(const FakePlatform&) = delete;
     FakePlatform& operator=(const FakePlatform&) = delete;
 
-    // "front", "beep", "message:<text>", ...
+    // "front", "beep", "message:<text>", "start:<last argument>", ...
     std::vector<std::string> log;
+    // The keyboard as a test scripts it: the keys down now.
+    std::set<int> functionKeysDown;
+    std::set<framework::ModifierKey> modifierKeysDown;
+    // Every program started, with its arguments.
+    std::vector<std::vector<std::string>> started;
     // Runs while a message box is "open", before it is dismissed.
     std::function<void(const std::string&)> onMessageBox;
+
+    // The desktop's tray. Menus, entries and the icon are real Qt objects
+    // (they work on the offscreen platform); the icon is never shown.
+    bool trayAvailable = true;
+    bool trayIconFails = false;
+    bool trayPlacementFails = false;
+    bool menuFails = false;
+    // How many more menu entries can be made; -1 for no limit.
+    int menuEntriesLeft = -1;
+    // The last tray icon made, and whether it was put into the tray.
+    QPointer<QSystemTrayIcon> trayIcon;
+    bool trayIconShown = false;
 
     void showMessageBox(const std::string& text) override;
     void beep() override;
     void bringApplicationToFront() override;
+    bool functionKeyDown(int number) override;
+    bool modifierKeyDown(framework::ModifierKey key) override;
+    void startDetached(const std::vector<std::string>& argv) override;
+    // Logged as "url:<url>".
+    void openURL(const std::string& url) override;
+    bool systemTrayAvailable() override;
+    std::unique_ptr<QSystemTrayIcon> newTrayIcon() override;
+    bool showTrayIcon(QSystemTrayIcon& icon) override;
+    std::unique_ptr<QMenu> newMenu() override;
+    std::unique_ptr<QAction> newMenuEntry() override;
 
     // The texts of the message boxes shown so far.
     std::vector<std::string> messages() const;

@@ -173,6 +173,7 @@ TEST_F(CheckForUpdateTest, QuittingNeverWaitsForAHangingRequestAndStillWritesThe
     EXPECT_EQ(app().run(), 0);
     watcher.join();
     EXPECT_EQ(server.requests().size(), 1u);
+    EXPECT_EQ(platform.messages(), std::vector<std::string>{});
     PreferencesModule::shortcutsList.reset();
     const auto written = test::readFile(home.preferencesFile()).value_or("");
     EXPECT_NE(written.find("APPLICATIONNAME = Keyhop\n"), std::string::npos) << written;

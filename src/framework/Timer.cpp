@@ -1,0 +1,54 @@
+// Timers on QTimer.
+
+#include "framework/Timer.h"
+
+#include "framework/EventDelivery.h"
+
+#include <QTimer>
+
+#include <algorithm>
+
+namespace framework {
+
+Timer::Timer() : timer_(std::make_unique<QTimer>()) {
+    // Precise: the key watcher's tick is the floor of its latency.
+    timer_->setTimerType(Qt::PreciseTimer);
+    QObject::connect(timer_.get(), &QTimer::timeout, [this] { tick(); });
+}
+
+Timer::~Timer() = default;
+
+void Timer::setPeriod(int milliseconds) {
+    period_ = std::max(0, milliseconds);
+    if (mode_ != ModeOff) {
+        restart();
+    }
+}
+
+void Timer::setMode(int mode) {
+    mode_ = std::clamp(mode, ModeOff, ModeMultiple);
+    restart();
+}
+
+void Timer::restart() {
+    if (mode_ == ModeOff) {
+        timer_->stop();
+        return;
+    }
+    timer_->setSingleShot(mode_ == ModeSingle);
+    timer_->start(period_);
+}
+
+void Timer::tick() {
+    if (inAction_) {
+        return;
+    }
+    if (mode_ == ModeSingle) {
+        mode_ = ModeOff;
+    }
+    inAction_ = true;
+    deliverEvent([this] { Event_Action(); });
+    inAction_ = false;
+}
+
+} // namespace framework

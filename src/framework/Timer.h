@@ -1,0 +1,43 @@
+#pragma once
+// A timer that raises its Action event on the main thread, once or repeatedly.
+
+#include <memory>
+
+class QTimer;
+
+namespace framework {
+
+class Timer {
+  public:
+    static constexpr int ModeOff = 0;
+    static constexpr int ModeSingle = 1;
+    static constexpr int ModeMultiple = 2;
+
+    // Made off, with a period of 1000 ms.
+    Timer();
+    virtual ~Timer();
+    Timer(const Timer&) = delete;
+    Timer& operator=(const Timer&) = delete;
+
+    // In milliseconds; a running timer goes on with the new period.
+    int Period() const { return period_; }
+    void setPeriod(int milliseconds);
+    // 0 off, 1 a single shot (then off again), 2 repeating.
+    int Mode() const { return mode_; }
+    void setMode(int mode);
+
+    // Raised through deliverEvent. A tick that comes while the previous
+    // Action is still running (in a modal box, say) is skipped.
+    virtual void Event_Action() {}
+
+  private:
+    void tick();
+    void restart();
+
+    int period_ = 1000;
+    int mode_ = ModeOff;
+    bool inAction_ = false;
+    std::unique_ptr<QTimer> timer_;
+};
+
+} // namespace framework

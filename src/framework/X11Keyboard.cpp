@@ -1,0 +1,276 @@
+// The keyboard's state on X11. The function keys are found by their XKB key
+// names (the keysyms F13 to F19 sit on no key in the usual keymaps), the
+// modifiers by the user's modifier map. Key changes come as XInput 2 raw
+// events, so a tick with no key down asks the server nothing.
+
+#include "framework/X11Keyboard.h"
+
+#include <algorithm>
+#include <array>
+#include <bitset>
+#include <chrono>
+#include <cstdio>
+#include <cstring>
+
+// Xlib last: its macros clash with the rest.
+#include <X11/XKBlib.h>
+#include <X11/Xlib.h>
+#include <X11/extensions/XInput2.h>
+#include <X11/keysym.h>
+
+namespace framework {
+
+namespace {
+
+using KeySet = std::bitset<256>;
+using Clock = std::chrono::steady_clock;
+
+// One look serves every question of a tick: a tick asks its keys within
+// microseconds, and ticks are 10 ms apart.
+constexpr auto answerLifetime = std::chrono::milliseconds(2);
+
+constexpr int functionKeyCount = 19;
+
+bool producesAny(const KeySym* syms, int count, std::initializer_list<KeySym> wanted) {
+    return std::any_of(syms, syms + count, [&](KeySym sym) {
+        return std::find(wanted.begin(), wanted.end(), sym) != wanted.end();
+    });
+}
+
+} // namespace
+
+class X11Keyboard::Connection final {
+  public:
+    explicit Connection(Display* display) : display_(display) {
+        int opcode = 0;
+        int error = 0;
+        int major = XkbMajorVersion;
+        int minor = XkbMinorVersion;
+        if (XkbQueryExtension(display_, &opcode, &xkbEventBase_, &error, &major, &minor)) {
+            const unsigned int changes = XkbNewKeyboardNotifyMask | XkbMapNotifyMask;
+            XkbSelectEvents(display_, XkbUseCoreKbd, changes, changes);
+        } else {
+            xkbEventBase_ = -1;
+        }
+        selectRawKeyEvents();
+    }
+    ~Connection() { XCloseDisplay(display_); }
+    Connection(const Connection&) = delete;
+    Connection& operator=(const Connection&) = delete;
+
+    bool functionKeyDown(int number) {
+        refresh();
+        const unsigned int code = functionKeys_.at(static_cast<std::size_t>(number - 1));
+        return code != 0 && down_.test(code);
+    }
+
+    bool modifierKeyDown(ModifierKey key) {
+        refresh();
+        return (down_ & modifiers_.at(static_cast<std::size_t>(key))).any();
+    }
+
+  private:
+    // Without raw events (no XInput 2.1), the server's key map is asked once a
+    // tick; with them, only while a key that matters is down, so that a
+    // missed release can never hold a key down for good.
+    void refresh() {
+        const auto now = Clock::now();
+        if (answered_ && now - answeredAt_ < answerLifetime) {
+            return;
+        }
+        answered_ = true;
+        answeredAt_ = now;
+        readEvents();
+        if (keymapChanged_) {
+            lookUpKeys();
+        }
+        if (xiOpcode_ < 0 || (down_ & watched_).any()) {
+            askServer();
+        }
+    }
+
+    void askServer() {
+        char keys[32];
+        XQueryKeymap(display_, keys);
+        for (std::size_t code = 0; code < down_.size(); ++code) {
+            down_.set(code, (keys[code / 8] >> (code % 8)) & 1);
+        }
+    }
+
+    void selectRawKeyEvents() {
+        int event = 0;
+        int error = 0;
+        if (!XQueryExtension(display_, "XInputExtension", &xiOpcode_, &event, &error)) {
+            xiOpcode_ = -1;
+            return;
+        }
+        // Since 2.1 raw events reach the root window whatever grabs are active.
+        int major = 2;
+        int minor = 1;
+        if (XIQueryVersion(display_, &major, &minor) != Success || (major == 2 && minor < 1)) {
+            xiOpcode_ = -1;
+            return;
+        }
+        std::array<unsigned char, XIMaskLen(XI_LASTEVENT)> mask{};
+        XISetMask(mask.data(), XI_RawKeyPress);
+        XISetMask(mask.data(), XI_RawKeyRelease);
+        XIEventMask selection{XIAllMasterDevices, static_cast<int>(mask.size()), mask.data()};
+        XISelectEvents(display_, DefaultRootWindow(display_), &selection, 1);
+        // The keys already down when we start.
+        askServer();
+    }
+
+    // Reads what the server sent without asking it anything.
+    void readEvents() {
+        while (XPending(display_) > 0) {
+            XEvent event;
+            XNextEvent(display_, &event);
+            if (event.type == GenericEvent && event.xcookie.extension == xiOpcode_ &&
+                XGetEventData(display_, &event.xcookie)) {
+                const auto* raw = static_cast<const XIRawEvent*>(event.xcookie.data);
+                if (raw->detail >= 0 && raw->detail < static_cast<int>(down_.size())) {
+                    down_.set(static_cast<std::size_t>(raw->detail),
+                              event.xcookie.evtype == XI_RawKeyPress);
+                }
+                XFreeEventData(display_, &event.xcookie);
+            } else if (event.type == MappingNotify) {
+                XRefreshKeyboardMapping(&event.xmapping);
+                keymapChanged_ = true;
+            } else if (xkbEventBase_ >= 0 && event.type == xkbEventBase_) {
+                keymapChanged_ = true;
+            }
+        }
+    }
+
+    void lookUpKeys() {
+        keymapChanged_ = false;
+        functionKeys_.fill(0);
+        if (XkbDescPtr xkb = XkbGetMap(display_, 0, XkbUseCoreKbd)) {
+            if (XkbGetNames(display_, XkbKeyNamesMask, xkb) == Success && xkb->names != nullptr &&
+                xkb->names->keys != nullptr) {
+                for (int code = xkb->max_key_code; code >= xkb->min_key_code; --code) {
+                    const char* name = xkb->names->keys[code].name;
+                    for (int number = 1; number <= functionKeyCount; ++number) {
+                        char wanted[XkbKeyNameLength + 1];
+                        std::snprintf(wanted, sizeof wanted, "FK%02d", number);
+                        if (std::memcmp(name, wanted, XkbKeyNameLength) == 0) {
+                            functionKeys_.at(static_cast<std::size_t>(number - 1)) =
+                                static_cast<unsigned int>(code);
+                        }
+                    }
+                }
+            }
+            XkbFreeKeyboard(xkb, 0, True);
+        }
+        for (int number = 1; number <= functionKeyCount; ++number) {
+            auto& code = functionKeys_.at(static_cast<std::size_t>(number - 1));
+            if (code == 0) {
+                code = XKeysymToKeycode(display_, XK_F1 + static_cast<KeySym>(number - 1));
+            }
+        }
+        lookUpModifiers();
+        watched_.reset();
+        for (const unsigned int code : functionKeys_) {
+            watched_.set(code);
+        }
+        watched_.reset(0);
+        for (const auto& keys : modifiers_) {
+            watched_ |= keys;
+        }
+    }
+
+    // Shift and Control are their rows of the modifier map (a Caps Lock made
+    // into Control is in the Control row); Option is the row that holds Alt
+    // and Command the row that holds Super, whichever of Mod1 to Mod5 that
+    // is. Lock keys never count.
+    void lookUpModifiers() {
+        for (auto& keys : modifiers_) {
+            keys.reset();
+        }
+        int minCode = 0;
+        int maxCode = 0;
+        XDisplayKeycodes(display_, &minCode, &maxCode);
+        int symsPerCode = 0;
+        KeySym* syms = XGetKeyboardMapping(display_, static_cast<KeyCode>(minCode),
+                                           maxCode - minCode + 1, &symsPerCode);
+        XModifierKeymap* map = XGetModifierMapping(display_);
+        if (syms == nullptr || map == nullptr) {
+            XFree(syms);
+            XFreeModifiermap(map);
+            return;
+        }
+        auto symsOf = [&](KeyCode code) { return syms + (code - minCode) * symsPerCode; };
+        auto row = [&](int index) { return map->modifiermap + index * map->max_keypermod; };
+        auto addRow = [&](int index, ModifierKey key, bool skipLocks) {
+            for (int i = 0; i < map->max_keypermod; ++i) {
+                const KeyCode code = row(index)[i];
+                if (code == 0 || code < minCode || code > maxCode ||
+                    (skipLocks &&
+                     producesAny(symsOf(code), symsPerCode,
+                                 {XK_Caps_Lock, XK_Shift_Lock, XK_Num_Lock, XK_Scroll_Lock}))) {
+                    continue;
+                }
+                modifiers_.at(static_cast<std::size_t>(key)).set(code);
+            }
+        };
+        auto rowProduces = [&](int index, std::initializer_list<KeySym> wanted) {
+            for (int i = 0; i < map->max_keypermod; ++i) {
+                const KeyCode code = row(index)[i];
+                if (code >= minCode && code <= maxCode &&
+                    producesAny(symsOf(code), symsPerCode, wanted)) {
+                    return true;
+                }
+            }
+            return false;
+        };
+        addRow(ShiftMapIndex, ModifierKey::Shift, false);
+        addRow(ControlMapIndex, ModifierKey::Control, false);
+        for (int index = Mod1MapIndex; index <= Mod5MapIndex; ++index) {
+            if (rowProduces(index, {XK_Alt_L, XK_Alt_R})) {
+                addRow(index, ModifierKey::Option, true);
+            }
+            if (rowProduces(index, {XK_Super_L, XK_Super_R})) {
+                addRow(index, ModifierKey::Command, true);
+            }
+        }
+        XFree(syms);
+        XFreeModifiermap(map);
+    }
+
+    Display* display_;
+    int xkbEventBase_ = -1;
+    int xiOpcode_ = -1;
+    bool keymapChanged_ = true;
+    bool answered_ = false;
+    Clock::time_point answeredAt_;
+    std::array<unsigned int, functionKeyCount> functionKeys_{};
+    std::array<KeySet, 4> modifiers_;
+    KeySet watched_;
+    KeySet down_;
+};
+
+X11Keyboard::X11Keyboard() = default;
+
+X11Keyboard::~X11Keyboard() = default;
+
+X11Keyboard::Connection* X11Keyboard::connection() {
+    if (!tried_) {
+        tried_ = true;
+        if (Display* display = XOpenDisplay(nullptr)) {
+            connection_ = std::make_unique<Connection>(display);
+        }
+    }
+    return connection_.get();
+}
+
+bool X11Keyboard::functionKeyDown(int number) {
+    Connection* x = connection();
+    return x != nullptr && x->functionKeyDown(number);
+}
+
+bool X11Keyboard::modifierKeyDown(ModifierKey key) {
+    Connection* x = connection();
+    return x != nullptr && x->modifierKeyDown(key);
+}
+
+} // namespace framework

@@ -1,0 +1,51 @@
+// Native menu entries, as QAction.
+
+#include "plugin/NSMenuItemMBS.h"
+
+#include "framework/EventDelivery.h"
+#include "framework/PlatformServices.h"
+
+#include <QAction>
+#include <QKeySequence>
+
+namespace plugin {
+
+NSMenuItemMBS::NSMenuItemMBS() : entry_(framework::platform().newMenuEntry()) {
+    if (!entry_) {
+        return;
+    }
+    // Queued, so that Action runs once the menu has closed: it may rebuild
+    // the very menu that raised it. The entry is kept alive while it runs.
+    QObject::connect(
+        entry_.get(), &QAction::triggered, entry_.get(),
+        [this] {
+            const std::shared_ptr<NSMenuItemMBS> self = weak_from_this().lock();
+            if (self) {
+                framework::deliverEvent([&self] { self->Event_Action(); });
+            }
+        },
+        Qt::QueuedConnection);
+}
+
+NSMenuItemMBS::~NSMenuItemMBS() = default;
+
+void NSMenuItemMBS::CreateMenuItem(const std::string& title, const std::string& keyEquivalent) {
+    entry_->setSeparator(false);
+    // Qt reads "&" as a mnemonic marker; doubled, it shows as itself.
+    entry_->setText(QString::fromStdString(title).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    entry_->setShortcut(QKeySequence(QString::fromStdString(keyEquivalent)));
+}
+
+void NSMenuItemMBS::CreateSeparator() {
+    entry_->setSeparator(true);
+}
+
+bool NSMenuItemMBS::Enabled() const {
+    return entry_->isEnabled();
+}
+
+void NSMenuItemMBS::setEnabled(bool enabled) {
+    entry_->setEnabled(enabled);
+}
+
+} // namespace plugin

@@ -1,0 +1,83 @@
+"""The real keyhop watches the keys on its X server and opens what the
+preferences file binds to them, once per press."""
+
+import os
+import signal
+import stat
+import time
+import unittest
+
+from harness import Desktop, handles_signal, stop, wait_until
+
+ROW_KEYS = ("FUNCTIONKEY", "SHIFTKEY", "CONTROLKEY", "OPTIONKEY", "COMMANDKEY", "FILENAME",
+            "FILEABSOLUTEPATH")
+
+
+def row_lines(n, cells):
+    return "".join(f"{key}{n} = {cell}\n" for key, cell in zip(ROW_KEYS, cells))
+
+
+class ShortcutsTest(unittest.TestCase):
+    def setUp(self):
+        self.desktop = Desktop().__enter__()
+        self.addCleanup(self.desktop.close)
+        self.marker = os.path.join(self.desktop.root, "launched")
+        program = os.path.join(self.desktop.root, "marker program")
+        with open(program, "w") as file:
+            file.write(f"#!/bin/sh\necho \"$0\" >> '{self.marker}'\n")
+        os.chmod(program, stat.S_IRWXU)
+        self.missing = os.path.join(self.desktop.root, "gone away")
+        with open(os.path.join(self.desktop.config, "Keyhop"), "w") as file:
+            file.write(row_lines(0, ("F5", "", "", "", "X", "marker program", program))
+                       + row_lines(1, ("F6", "", "", "", "", "gone away", self.missing)))
+        self.keyhop = self.desktop.start_keyhop()
+        self.assertTrue(wait_until(lambda: handles_signal(self.keyhop), timeout=10),
+                        "keyhop did not reach its event loop")
+        time.sleep(0.5)
+
+    def tearDown(self):
+        self.assertEqual(stop(self.keyhop, signal.SIGTERM), 0)
+
+    def hold(self, keys, seconds):
+        self.desktop.xdotool("keydown", *keys)
+        time.sleep(seconds)
+        self.desktop.xdotool("keyup", *reversed(keys))
+
+    def launches(self, settle=0.5):
+        """How often the marker program has run, once nothing more comes."""
+        time.sleep(settle)
+        if not os.path.exists(self.marker):
+            return 0
+        with open(self.marker) as file:
+            return len(file.read().splitlines())
+
+    def test_command_f5_opens_its_item_once_per_press(self):
+        self.hold(["Super_L", "F5"], 0.1)
+        self.assertTrue(wait_until(lambda: os.path.exists(self.marker)), "nothing launched")
+        self.assertEqual(self.launches(), 1)
+        self.hold(["Super_L", "F5"], 2.0)
+        self.assertEqual(self.launches(), 2)
+        # F5 alone, and F5 before Command, are another combination.
+        self.hold(["F5"], 0.2)
+        self.desktop.xdotool("keydown", "F5")
+        time.sleep(0.1)
+        self.hold(["Super_L"], 0.1)
+        self.desktop.xdotool("keyup", "F5")
+        self.assertEqual(self.launches(), 2)
+
+    def test_a_missing_item_shows_one_message_and_launches_nothing(self):
+        self.assertEqual(self.desktop.window_ids("Keyhop"), [])
+        self.hold(["F6"], 0.1)
+        self.assertTrue(wait_until(lambda: self.desktop.window_ids("Keyhop")),
+                        "no message shown")
+        # The watcher waits in the message box: more presses bring no more boxes.
+        self.hold(["F6"], 0.1)
+        self.hold(["F6"], 0.5)
+        time.sleep(0.3)
+        self.assertEqual(len(self.desktop.window_ids("Keyhop")), 1)
+        self.assertEqual(self.launches(settle=0), 0)
+        self.assertIsNone(self.keyhop.poll())
+
+
+if __name__ == "__main__":
+    unittest.main()
