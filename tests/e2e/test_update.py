@@ -1,5 +1,6 @@
 """The update check of the real keyhop, built to ask a loopback server of the test's own."""
 
+import errno
 import os
 import signal
 import socket
@@ -23,10 +24,22 @@ class VersionServer:
         self.requests = []
         self.served = threading.Event()
         self._stopping = threading.Event()
-        self._listener = socket.create_server(("127.0.0.1", PORT))
+        self._listener = self._listen()
         self._listener.settimeout(0.1)
         self._thread = threading.Thread(target=self._serve)
         self._thread.start()
+
+    @staticmethod
+    def _listen(timeout=120.0):
+        # The port is fixed at build time: another build's test may hold it for a while.
+        deadline = time.monotonic() + timeout
+        while True:
+            try:
+                return socket.create_server(("127.0.0.1", PORT))
+            except OSError as error:
+                if error.errno != errno.EADDRINUSE or time.monotonic() >= deadline:
+                    raise
+                time.sleep(0.2)
 
     def close(self):
         self._stopping.set()
