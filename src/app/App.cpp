@@ -104,6 +104,10 @@ void App::quitApplication() {
     Quit(0);
 }
 
+std::string App::versionText() const {
+    return framework::Str(MajorVersion()) + "." + framework::Str(MinorVersion());
+}
+
 void App::failAndQuit(const std::string& message) {
     displayMessage(message);
     quitApplication();
@@ -158,9 +162,7 @@ void App::createStatusItem() {
         failAndQuit("The NS status item menu could not be created.");
         return;
     }
-    const std::string toolTip = plugin::ApplicationNameMBS(*this) + " " +
-                                framework::Str(MajorVersion()) + "." +
-                                framework::Str(MinorVersion());
+    const std::string toolTip = plugin::ApplicationNameMBS(*this) + " " + versionText();
     nSStatusItem_->setToolTip(static_cast<std::string>(plugin::NewCFStringMBS(toolTip)));
     nSStatusItem_->setHighlightMode(true);
     if (const auto icon = framework::Picture::New(iconSide, iconSide, iconDepth)) {

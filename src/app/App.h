@@ -38,6 +38,8 @@ class App final : public framework::Application {
     void displayMessage(const std::string& text);
     // Asks for the orderly quit and returns to the caller.
     void quitApplication();
+    // The running version as "major.minor", in decimal.
+    std::string versionText() const;
     // Rebuilds the status menu whole from the shortcut table; the menu shown
     // changes only once the new one is complete.
     void updateStatusItem();

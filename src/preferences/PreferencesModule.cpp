@@ -117,8 +117,7 @@ void savePreferences() {
 
     if (!resetPreferences) {
         stream->WriteLine(line("APPLICATIONNAME", applicationName()));
-        stream->WriteLine(line("APPLICATIONVERSION", framework::Str(app().MajorVersion()) + "." +
-                                                         framework::Str(app().MinorVersion())));
+        stream->WriteLine(line("APPLICATIONVERSION", app().versionText()));
         stream->WriteLine(line("MAINWINDOWLEFT", framework::Str(mainWindowLeft)));
         stream->WriteLine(line("MAINWINDOWTOP", framework::Str(mainWindowTop)));
         stream->WriteLine(line("MAINWINDOWWIDTH", framework::Str(mainWindowWidth)));

@@ -17,8 +17,7 @@ void CheckForUpdateThread::Event_Run() {
         return;
     }
     const std::string applicationName = plugin::ApplicationNameMBS(app());
-    const std::string versionText =
-        framework::Str(app().MajorVersion()) + "." + framework::Str(app().MinorVersion());
+    const std::string versionText = app().versionText();
     socket->SetRequestHeader("User-Agent", applicationName);
     socket->Yield = true;
     const std::string url = makerWebAddress + "/" +
