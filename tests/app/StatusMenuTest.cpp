@@ -276,6 +276,9 @@ struct FailureRoad {
     const char* message;
 };
 
+// Names the road in test listings instead of dumping the object's bytes.
+void PrintTo(const FailureRoad& road, std::ostream* out) { *out << road.name; }
+
 class StatusItemFailureTest : public StatusMenuTest,
                               public testing::WithParamInterface<FailureRoad> {};
 
