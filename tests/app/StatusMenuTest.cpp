@@ -277,7 +277,9 @@ struct FailureRoad {
 };
 
 // Names the road in test listings instead of dumping the object's bytes.
-void PrintTo(const FailureRoad& road, std::ostream* out) { *out << road.name; }
+void PrintTo(const FailureRoad& road, std::ostream* out) {
+    *out << road.name;
+}
 
 class StatusItemFailureTest : public StatusMenuTest,
                               public testing::WithParamInterface<FailureRoad> {};
