@@ -66,10 +66,10 @@ void MainTimer::Event_Action() {
 void MainTimer::processAction(const std::string& functionKey, const std::string& shift,
                               const std::string& control, const std::string& option,
                               const std::string& command) {
-    const auto& table = *PreferencesModule::shortcutsList;
-    // The bound is read at every pass: the list window may replace the table
-    // while a message box is open.
-    for (int i = 0; i <= table.lastRow(); ++i) {
+    // The table is looked up again at every pass: the list window may
+    // replace it while a message box is open.
+    for (int i = 0; i <= PreferencesModule::shortcutsList->lastRow(); ++i) {
+        const ShortcutTable& table = *PreferencesModule::shortcutsList;
         if (table.cell(i, 0) != functionKey || table.cell(i, 1) != shift ||
             table.cell(i, 2) != control || table.cell(i, 3) != option ||
             table.cell(i, 4) != command) {

@@ -208,9 +208,12 @@ TEST_F(MainTimerTest, TheTableMayChangeWhileAMessageIsOpen) {
     bind("F4", "", "missing", true);
     bind("F4", "", "second");
     bind("F4", "", "third");
-    // The list window replaces the table while the box is open.
+    // The list window replaces the table whole while the box is open.
     platform.onMessageBox = [&](const std::string&) {
-        keyhop::PreferencesModule::shortcutsList->resize(1);
+        auto shorter =
+            std::make_unique<keyhop::ShortcutTable>(*keyhop::PreferencesModule::shortcutsList);
+        shorter->resize(1);
+        keyhop::PreferencesModule::shortcutsList = std::move(shorter);
     };
     EXPECT_EQ(tick({4}), Names{"second"});
 }
