@@ -59,6 +59,10 @@ class Desktop:
             "LANG": "C.UTF-8",
             "QT_QPA_PLATFORM": "xcb",
         }
+        # Sanitizer builds are run with their options.
+        for name in ("ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS"):
+            if name in os.environ:
+                env[name] = os.environ[name]
         return env
 
     def start(self, argv, **kwargs):
