@@ -2,6 +2,8 @@
 
 #include "framework/TranslationTable.h"
 
+#include "framework/Text.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -15,15 +17,6 @@ namespace {
 std::string environment(const char* name) {
     const char* value = std::getenv(name);
     return value == nullptr ? std::string() : std::string(value);
-}
-
-std::string trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos) {
-        return {};
-    }
-    const auto last = text.find_last_not_of(" \t\r");
-    return text.substr(first, last - first + 1);
 }
 
 std::string unescaped(const std::string& text) {
@@ -116,7 +109,7 @@ TranslationTable TranslationTable::fromFile(const std::string& path) {
     TranslationTable table;
     std::ifstream file(path, std::ios::binary);
     for (std::string line; std::getline(file, line);) {
-        const std::string content = trimmed(line);
+        const std::string content = Trim(line);
         if (content.empty() || content.front() == '#') {
             continue;
         }
@@ -124,9 +117,9 @@ TranslationTable TranslationTable::fromFile(const std::string& path) {
         if (equals == std::string::npos) {
             continue;
         }
-        const std::string key = trimmed(content.substr(0, equals));
+        const std::string key = Trim(content.substr(0, equals));
         if (!key.empty()) {
-            table.texts_[key] = unescaped(trimmed(content.substr(equals + 1)));
+            table.texts_[key] = unescaped(Trim(content.substr(equals + 1)));
         }
     }
     return table;
