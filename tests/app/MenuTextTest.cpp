@@ -3,16 +3,15 @@
 #include "app/CommonMenuModule.h"
 #include "app/MenuModule.h"
 #include "framework/System.h"
+#include "support/TranslationFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
+#include <sstream>
 
 namespace {
 
-namespace fs = std::filesystem;
 using namespace keyhop;
 
 struct Text {
@@ -43,19 +42,8 @@ const Text texts[] = {
 
 class MenuTextTest : public testing::Test {
   protected:
-    void SetUp() override {
-        dataHome_ = fs::temp_directory_path() / ("keyhop-menutext-" + std::to_string(::getpid()));
-        fs::create_directories(dataHome_ / "keyhop" / "translations");
-        ::setenv("XDG_DATA_HOME", dataHome_.c_str(), 1);
-        ::setenv("XDG_DATA_DIRS", (dataHome_ / "none").c_str(), 1);
-        ::setenv("LC_ALL", "xx_YY.UTF-8", 1);
-    }
-    void TearDown() override {
-        fs::remove_all(dataHome_);
-        ::unsetenv("LC_ALL");
-        framework::System::reloadTranslations();
-    }
-    fs::path dataHome_;
+    void SetUp() override { ::setenv("LC_ALL", "xx_YY.UTF-8", 1); }
+    keyhop::test::TranslationFolder folder;
 };
 
 TEST_F(MenuTextTest, WithoutTranslationsEveryTextIsItsEnglishDefault) {
@@ -66,11 +54,11 @@ TEST_F(MenuTextTest, WithoutTranslationsEveryTextIsItsEnglishDefault) {
 }
 
 TEST_F(MenuTextTest, EachTextIsLookedUpByItsOwnKey) {
-    std::ofstream file(dataHome_ / "keyhop" / "translations" / "xx.txt");
+    std::ostringstream file;
     for (const auto& text : texts) {
         file << text.key << " = [" << text.english << "]\n";
     }
-    file.close();
+    folder.write("xx", file.str());
     framework::System::reloadTranslations();
     for (const auto& text : texts) {
         EXPECT_EQ(text.getter(), std::string("[") + text.english + "]") << text.key;

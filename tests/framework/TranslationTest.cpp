@@ -2,45 +2,26 @@
 
 #include "framework/System.h"
 #include "framework/TranslationTable.h"
+#include "support/TranslationFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
 
 namespace {
 
-namespace fs = std::filesystem;
-
 class TranslationTest : public testing::Test {
   protected:
-    void SetUp() override {
-        dataHome_ = fs::temp_directory_path() /
-                    ("keyhop-translations-" + std::to_string(::getpid()) + "-" +
-                     testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(dataHome_ / "keyhop" / "translations");
-        ::setenv("XDG_DATA_HOME", dataHome_.c_str(), 1);
-        ::setenv("XDG_DATA_DIRS", (dataHome_ / "none").c_str(), 1);
-        for (const char* name : {"LC_ALL", "LC_MESSAGES", "LANG"}) {
-            ::unsetenv(name);
-        }
-    }
-    void TearDown() override {
-        fs::remove_all(dataHome_);
-        ::unsetenv("XDG_DATA_HOME");
-        ::unsetenv("XDG_DATA_DIRS");
-        framework::System::reloadTranslations();
-    }
     void writeTranslation(const std::string& language, const std::string& content) {
-        std::ofstream(dataHome_ / "keyhop" / "translations" / (language + ".txt")) << content;
+        folder_.write(language, content);
     }
     static std::string lookup(const std::string& key, const std::string& defaultText) {
         framework::System::reloadTranslations();
         return framework::System::GetLocalizedString(key, defaultText);
     }
 
-    fs::path dataHome_;
+  private:
+    keyhop::test::TranslationFolder folder_;
 };
 
 TEST_F(TranslationTest, WithoutATranslationEveryKeyGivesItsDefault) {

@@ -9,37 +9,20 @@
 
 namespace keyhop::test {
 
-namespace {
-
-std::optional<std::string> environment(const char* name) {
-    const char* value = std::getenv(name);
-    return value == nullptr ? std::nullopt : std::optional<std::string>(value);
-}
-
-void restore(const char* name, const std::optional<std::string>& value) {
-    if (value) {
-        ::setenv(name, value->c_str(), 1);
-    } else {
-        ::unsetenv(name);
-    }
-}
-
-} // namespace
-
-ConfigHome::ConfigHome()
-    : savedConfigHome_(environment("XDG_CONFIG_HOME")), savedHome_(environment("HOME")) {
+std::filesystem::path makeTemporaryFolder() {
     std::string pattern = (std::filesystem::temp_directory_path() / "keyhop-test-XXXXXX").string();
     if (::mkdtemp(pattern.data()) == nullptr) {
         throw std::runtime_error("no temporary folder");
     }
-    root_ = pattern;
+    return pattern;
+}
+
+ConfigHome::ConfigHome() : saved_({"XDG_CONFIG_HOME", "HOME"}), root_(makeTemporaryFolder()) {
     std::filesystem::create_directory(config());
     ::setenv("XDG_CONFIG_HOME", config().c_str(), 1);
 }
 
 ConfigHome::~ConfigHome() {
-    restore("XDG_CONFIG_HOME", savedConfigHome_);
-    restore("HOME", savedHome_);
     std::error_code error;
     std::filesystem::permissions(root_, std::filesystem::perms::owner_all,
                                  std::filesystem::perm_options::add, error);

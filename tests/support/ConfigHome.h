@@ -2,6 +2,8 @@
 // A private XDG config folder for as long as the object lives, so that no
 // test reads or writes the real user's preferences.
 
+#include "support/SavedEnvironment.h"
+
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -26,10 +28,12 @@ class ConfigHome final {
     std::filesystem::path preferencesFile() const { return config() / "Keyhop"; }
 
   private:
+    SavedEnvironment saved_;
     std::filesystem::path root_;
-    std::optional<std::string> savedConfigHome_;
-    std::optional<std::string> savedHome_;
 };
+
+// A new, empty folder of its own under the system's temporary folder.
+std::filesystem::path makeTemporaryFolder();
 
 // The whole content of a file; nil when it cannot be read.
 std::optional<std::string> readFile(const std::filesystem::path& path);
