@@ -100,34 +100,25 @@ class Desktop:
         shutil.rmtree(self.root, ignore_errors=True)
 
     def _start_xvfb(self):
+        # -noreset: by default the server resets whenever its last client
+        # leaves, and a client connecting in that moment is turned away.
         read_end, write_end = os.pipe()
         xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x800x24", "-nolisten", "tcp"],
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x800x24",
+             "-nolisten", "tcp", "-noreset"],
             pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_end)
         self.processes.append(xvfb)
-        number = b""
         with os.fdopen(read_end, "rb") as pipe:
-            while not number.endswith(b"\n"):
-                chunk = pipe.read(1)
-                if not chunk:
-                    raise RuntimeError("Xvfb did not start")
-                number += chunk
-        self.display = ":" + number.decode().strip()
+            number = pipe.readline().decode().strip()
+        if not number:
+            raise RuntimeError("Xvfb did not start")
+        self.display = ":" + number
 
     def _start_tray_host(self):
-        # On a loaded machine trayer now and then ends before it takes the
-        # tray: start it again rather than fail the test for it.
-        for _ in range(3):
-            trayer = self.start(
-                ["trayer", "--edge", "top", "--align", "right", "--widthtype", "request"])
-            if wait_until(lambda: self._tray_owned() or trayer.poll() is not None, timeout=10) \
-                    and self._tray_owned():
-                return
-            if trayer.poll() is None:
-                trayer.kill()
-                trayer.wait()
-        raise RuntimeError("the tray host did not start")
+        self.start(["trayer", "--edge", "top", "--align", "right", "--widthtype", "request"])
+        if not wait_until(self._tray_owned, timeout=10):
+            raise RuntimeError("the tray host did not start")
 
     def _tray_owned(self):
         """Whether a tray host owns the tray selection of screen 0, as Keyhop checks."""

@@ -39,6 +39,15 @@ def window_type(desktop, window):
     return desktop.run(["xprop", "-id", window, "_NET_WM_WINDOW_TYPE"]).stdout
 
 
+def read_text(path):
+    """The file's text; "" while it does not exist."""
+    try:
+        with open(path) as file:
+            return file.read()
+    except FileNotFoundError:
+        return ""
+
+
 class TrayTest(unittest.TestCase):
     def start_with_tray_icon(self, desktop, rows=()):
         """Starts keyhop with those shortcuts and returns it with the window of its tray icon."""
@@ -98,9 +107,8 @@ class TrayTest(unittest.TestCase):
             self.open_menu(desktop, icon)
             # About, Preferences, Quit; the disabled heading is skipped.
             desktop.xdotool("key", "Down", "Down", "Down", "Down", "Return")
-            self.assertTrue(wait_until(lambda: os.path.exists(marker), timeout=10), "nothing launched")
-            with open(marker) as file:
-                self.assertEqual(file.read(), program + "\n")
+            self.assertTrue(wait_until(lambda: read_text(marker), timeout=10), "nothing launched")
+            self.assertEqual(read_text(marker), program + "\n")
             self.assertIsNone(keyhop.poll())
             self.assertEqual(stop(keyhop), 0)
 

@@ -31,8 +31,8 @@ XvfbServer::XvfbServer() {
     pid_ = ::fork();
     if (pid_ == 0) {
         ::close(pipeFds[0]);
-        ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-nolisten", "tcp", "-screen", "0",
-                 "640x480x24", static_cast<char*>(nullptr));
+        ::execlp("Xvfb", "Xvfb", "-displayfd", fd.c_str(), "-nolisten", "tcp", "-noreset",
+                 "-screen", "0", "640x480x24", static_cast<char*>(nullptr));
         ::_exit(127);
     }
     ::close(pipeFds[1]);
