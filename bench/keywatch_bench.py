@@ -1,15 +1,17 @@
 #!/usr/bin/env python3
-"""Keyhop's key watcher against the reference 10 ms poller, side by side in one run.
+"""Keyhop's key watcher against a 10 ms poller and a key-grabbing daemon, in one run.
 
-Keyhop and the reference poller (reference/poller.c) each run on a private Xvfb of
-their own, so that each X server's cost is its one client's. Both bind Super+F5 to
-the same static program (reference/stamp.c), which writes the time as its first act.
-Measured: CPU at idle (the process, all its threads, and its X server), resident
-memory, requests to the X server per idle tick (with strace, when it can attach),
-and key-down to program-start latency, pressing Super+F5 through XTest
-(reference/inject.c) alternately on both, held 200 ms, at random phases of the tick.
+Keyhop (with a tray host, as on a desktop: without one it never starts its key
+watcher), the reference poller (reference/poller.c) and sxhkd each run on a private
+Xvfb of their own, so that each X server's cost is its one client's. All three bind
+Super+F5 to the same static program (reference/stamp.c), which writes the time as
+its first act. Measured: CPU and wake-ups (context switches) of the process at idle,
+its X server's CPU at idle, resident memory, key-down to program-start latency
+(Super+F5 pressed through XTest, reference/inject.c, held 200 ms, on each in turn
+at random phases), and the process's CPU while Super+F5 is held for 2 s.
 
-Run by hand after a build, never by ctest:
+sxhkd is Debian's package of that name (apt-get install sxhkd); without it its row
+is left out. Run by hand after a build, never by ctest:
     bench/keywatch_bench.py [--build build] [--idle 30] [--presses 40]
 """
 
@@ -29,13 +31,34 @@ ROW_KEYS = ("FUNCTIONKEY", "SHIFTKEY", "CONTROLKEY", "OPTIONKEY", "COMMANDKEY", 
             "FILEABSOLUTEPATH")
 
 
+def tasks(pid):
+    try:
+        return os.listdir(f"/proc/{pid}/task")
+    except FileNotFoundError:
+        return []
+
+
 def cpu_ns(pid):
     """Time on a CPU of every thread of the process so far, in nanoseconds."""
     total = 0
-    for task in os.listdir(f"/proc/{pid}/task"):
+    for task in tasks(pid):
         try:
             with open(f"/proc/{pid}/task/{task}/schedstat") as stat:
                 total += int(stat.read().split()[0])
+        except (FileNotFoundError, ProcessLookupError):
+            pass
+    return total
+
+
+def wake_ups(pid):
+    """Voluntary context switches of every thread so far: one per sleep that ended."""
+    total = 0
+    for task in tasks(pid):
+        try:
+            with open(f"/proc/{pid}/task/{task}/status") as status:
+                for line in status:
+                    if line.startswith("voluntary_ctxt_switches:"):
+                        total += int(line.split()[1])
         except (FileNotFoundError, ProcessLookupError):
             pass
     return total
@@ -56,50 +79,107 @@ def stamps(path):
         return [float(line) for line in file.read().split()]
 
 
-def socket_writes_per_tick(pid, seconds=5):
-    """Writes to sockets (each X request batch is one) per 10 ms tick, counted by strace."""
+def usage(pids, seconds):
+    """CPU (% of one core) and wake-ups per second of each process over the seconds."""
+    cpu = {pid: cpu_ns(pid) for pid in pids}
+    wakes = {pid: wake_ups(pid) for pid in pids}
+    started = time.monotonic_ns()
+    time.sleep(seconds)
+    elapsed = time.monotonic_ns() - started
+    return {pid: (100.0 * (cpu_ns(pid) - cpu[pid]) / elapsed,
+                  (wake_ups(pid) - wakes[pid]) * 1e9 / elapsed) for pid in pids}
+
+
+def syscalls_per_second(pid, seconds=5):
+    """System calls of the process per second at idle, counted by strace (None without it)."""
     if shutil.which("strace") is None:
         return None
-    result = subprocess.run(
-        ["timeout", "-s", "INT", str(seconds), "strace", "-f", "-c", "-e",
-         "trace=write,writev,sendmsg,sendto", "-p", str(pid)],
-        capture_output=True, text=True)
-    calls = 0
+    result = subprocess.run(["timeout", "-s", "INT", str(seconds), "strace", "-f", "-c", "-p",
+                             str(pid)], capture_output=True, text=True)
+    if "Operation not permitted" in result.stderr:
+        return None
     for line in result.stderr.splitlines():
         fields = line.split()
-        if fields and fields[-1] in ("write", "writev", "sendmsg", "sendto"):
-            calls += int(fields[3])
-    if "attach" in result.stderr and "Operation not permitted" in result.stderr:
-        return None
-    return calls / (seconds * 100)
+        if fields and fields[-1] == "total":
+            return int(fields[3]) / seconds if len(fields) >= 5 else 0.0
+    return 0.0
 
 
-def press(injector, stamp_file, hold=0.2):
-    """Presses Super+F5; gives the seconds from key-down to the program's start."""
-    before = len(stamps(stamp_file))
-    injector.stdin.write("d\n")
-    injector.stdin.flush()
-    down = int(injector.stdout.readline()) / 1e9
-    deadline = time.monotonic() + 2.0
-    while len(stamps(stamp_file)) == before and time.monotonic() < deadline:
-        time.sleep(0.0005)
-    started = stamps(stamp_file)
-    time.sleep(max(0.0, down + hold - time.time()))
-    injector.stdin.write("u\n")
-    injector.stdin.flush()
-    injector.stdout.readline()
-    return started[-1] - down if len(started) > before else None
+class Contender:
+    """One program on its own desktop, with Super+F5 bound to the stamp program."""
+
+    def __init__(self, name, tray):
+        self.name = name
+        self.desktop = Desktop(tray=tray).__enter__()
+        # The first process of a desktop is its X server.
+        self.server = self.desktop.processes[0].pid
+        self.stamps = os.path.join(self.desktop.root, "stamps")
+        self.process = None
+        self.injector = None
+
+    def inject(self, helpers):
+        self.injector = self.desktop.start([os.path.join(helpers, "bench_inject")],
+                                           stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                           text=True)
+
+    def command(self, line):
+        self.injector.stdin.write(line + "\n")
+        self.injector.stdin.flush()
+        return self.injector.stdout.readline()
+
+    def press(self, hold=0.2):
+        """Presses Super+F5; gives the seconds from key-down to the program's start."""
+        before = len(stamps(self.stamps))
+        down = int(self.command("d")) / 1e9
+        wait_until(lambda: len(stamps(self.stamps)) > before, timeout=2.0, interval=0.0005)
+        started = stamps(self.stamps)
+        time.sleep(max(0.0, down + hold - time.time()))
+        self.command("u")
+        return started[before] - down if len(started) > before else None
+
+    def close(self):
+        self.desktop.close()
+
+
+def start_keyhop(build, stamp):
+    keyhop = Contender("Keyhop", tray=True)
+    with open(os.path.join(keyhop.desktop.config, "Keyhop"), "w") as file:
+        cells = ("F5", "", "", "", "X", "stamp", stamp)
+        file.write("".join(f"{key}0 = {cell}\n" for key, cell in zip(ROW_KEYS, cells)))
+    keyhop.process = keyhop.desktop.start([os.path.join(build, "keyhop")],
+                                          env=dict(keyhop.desktop.env, STAMP_FILE=keyhop.stamps))
+    if not wait_until(lambda: handles_signal(keyhop.process), timeout=10):
+        raise RuntimeError("Keyhop did not reach its event loop")
+    return keyhop
+
+
+def start_poller(helpers, stamp):
+    poller = Contender("poller", tray=False)
+    poller.process = poller.desktop.start(
+        [os.path.join(helpers, "bench_reference_poller"), stamp, poller.stamps],
+        stdout=subprocess.PIPE, text=True)
+    poller.process.stdout.readline()
+    return poller
+
+
+def start_sxhkd(stamp):
+    sxhkd = Contender("sxhkd", tray=False)
+    config = os.path.join(sxhkd.desktop.root, "sxhkdrc")
+    with open(config, "w") as file:
+        file.write(f"super + F5\n    {stamp} {sxhkd.stamps}\n")
+    sxhkd.process = sxhkd.desktop.start(["sxhkd", "-c", config],
+                                        env=dict(sxhkd.desktop.env, SHELL="/bin/sh"))
+    return sxhkd
 
 
 def summary(latencies):
     found = sorted(x * 1000 for x in latencies if x is not None)
     missed = sum(1 for x in latencies if x is None)
     if not found:
-        return f"no launch ({missed} presses missed)"
+        return f"none of {missed}"
     p90 = found[min(len(found) - 1, int(round(0.9 * (len(found) - 1))))]
-    text = (f"median {statistics.median(found):5.2f} ms, p90 {p90:5.2f} ms, "
-            f"max {found[-1]:5.2f} ms")
-    return text + (f", {missed} missed" if missed else "")
+    text = f"{statistics.median(found):5.2f} {p90:5.2f} {found[-1]:5.2f}"
+    return text + (f" ({missed} missed)" if missed else "")
 
 
 def main():
@@ -110,67 +190,55 @@ def main():
     args = parser.parse_args()
     build = os.path.abspath(args.build)
     helpers = os.path.join(build, "bench")
-    keyhop_binary = os.path.join(build, "keyhop")
+    stamp = os.path.join(helpers, "bench_stamp")
 
-    with Desktop(tray=False) as keyhop_desktop, Desktop(tray=False) as poller_desktop:
-        stamp = os.path.join(helpers, "bench_stamp")
-        keyhop_stamps = os.path.join(keyhop_desktop.root, "stamps")
-        poller_stamps = os.path.join(poller_desktop.root, "stamps")
-        with open(os.path.join(keyhop_desktop.config, "Keyhop"), "w") as file:
-            cells = ("F5", "", "", "", "X", "stamp", stamp)
-            file.write("".join(f"{key}0 = {cell}\n" for key, cell in zip(ROW_KEYS, cells)))
-        keyhop = keyhop_desktop.start([keyhop_binary],
-                                      env=dict(keyhop_desktop.env, STAMP_FILE=keyhop_stamps))
-        poller = poller_desktop.start(
-            [os.path.join(helpers, "bench_reference_poller"), stamp, poller_stamps],
-            stdout=subprocess.PIPE, text=True)
-        poller.stdout.readline()
-        wait_until(lambda: handles_signal(keyhop), timeout=10)
-        time.sleep(2.0)
+    contenders = []
+    try:
+        contenders.append(start_keyhop(build, stamp))
+        contenders.append(start_poller(helpers, stamp))
+        if shutil.which("sxhkd"):
+            contenders.append(start_sxhkd(stamp))
+        else:
+            print("sxhkd not installed (apt-get install sxhkd): left out")
+        time.sleep(3.0)
 
-        # The first process of a desktop is its X server.
-        measured = {"keyhop": keyhop.pid, "keyhop's Xvfb": keyhop_desktop.processes[0].pid,
-                    "poller": poller.pid, "poller's Xvfb": poller_desktop.processes[0].pid}
         print(f"idle for {args.idle:.0f} s ...", flush=True)
-        before = {name: cpu_ns(pid) for name, pid in measured.items()}
-        started = time.monotonic_ns()
-        time.sleep(args.idle)
-        elapsed = time.monotonic_ns() - started
-        idle = {name: 100.0 * (cpu_ns(pid) - before[name]) / elapsed
-                for name, pid in measured.items()}
+        pids = [c.process.pid for c in contenders] + [c.server for c in contenders]
+        idle = usage(pids, args.idle)
+        calls = {c.name: syscalls_per_second(c.process.pid) for c in contenders}
 
         print(f"{args.presses} presses each ...", flush=True)
-        injectors = {
-            name: desktop.start([os.path.join(helpers, "bench_inject")], stdin=subprocess.PIPE,
-                                stdout=subprocess.PIPE, text=True)
-            for name, desktop in (("keyhop", keyhop_desktop), ("poller", poller_desktop))}
-        latencies = {"keyhop": [], "poller": []}
-        files = {"keyhop": keyhop_stamps, "poller": poller_stamps}
+        latencies = {c.name: [] for c in contenders}
+        for c in contenders:
+            c.inject(helpers)
         for _ in range(args.presses):
-            order = ["keyhop", "poller"]
-            random.shuffle(order)
-            for name in order:
-                latencies[name].append(press(injectors[name], files[name]))
+            for c in random.sample(contenders, len(contenders)):
+                latencies[c.name].append(c.press())
                 time.sleep(random.uniform(0.05, 0.15))
 
-        writes = {name: socket_writes_per_tick(measured[name]) for name in ("keyhop", "poller")}
-        rss = {name: resident_kib(measured[name]) for name in ("keyhop", "poller")}
+        print("Super+F5 held 2 s on each ...", flush=True)
+        held = {}
+        for c in contenders:
+            c.command("d")
+            time.sleep(0.1)
+            held[c.name] = usage([c.process.pid], 2.0)[c.process.pid]
+            c.command("u")
+        rss = {c.name: resident_kib(c.process.pid) for c in contenders}
+    finally:
+        for c in contenders:
+            c.close()
 
     print()
-    print(f"{'':10} {'idle CPU':>9} {'its Xvfb':>9} {'RSS':>9}  key-down to program start")
-    for name in ("keyhop", "poller"):
-        print(f"{name:10} {idle[name]:8.3f}% {idle[name + chr(39) + 's Xvfb']:8.3f}% "
-              f"{rss[name] / 1024:6.1f} MiB  {summary(latencies[name])}")
-    ratio = idle["keyhop"] / idle["poller"] if idle["poller"] > 0 else float("inf")
-    print(f"idle CPU, keyhop / poller: {ratio:.2f}")
-    for name, rate in writes.items():
-        if rate is not None:
-            print(f"{name}: {rate:.2f} socket writes per idle tick (strace)")
-    found = {name: [x for x in values if x is not None] for name, values in latencies.items()}
-    if found["keyhop"] and found["poller"]:
-        difference = (statistics.median(found["keyhop"]) -
-                      statistics.median(found["poller"])) * 1000
-        print(f"median latency, keyhop - poller: {difference:+.2f} ms")
+    print(f"{'':8} {'idle CPU':>9} {'wake/s':>7} {'syscall/s':>9} {'its Xvfb':>9} {'RSS':>9}"
+          f"  {'launch ms: median p90 max':>26} {'held CPU':>9} {'wake/s':>7}")
+    for c in contenders:
+        cpu, wakes = idle[c.process.pid]
+        rate = calls[c.name]
+        print(f"{c.name:8} {cpu:8.3f}% {wakes:7.1f} "
+              f"{'-' if rate is None else f'{rate:.1f}':>9} {idle[c.server][0]:8.3f}% "
+              f"{rss[c.name] / 1024:5.1f} MiB  {summary(latencies[c.name]):>26} "
+              f"{held[c.name][0]:8.3f}% {held[c.name][1]:7.1f}")
+
 
 if __name__ == "__main__":
     main()

@@ -5,6 +5,7 @@
 #include "framework/PlatformServices.h"
 
 #include <array>
+#include <utility>
 
 namespace framework::Keyboard {
 
@@ -39,6 +40,10 @@ bool AsyncOptionKey() {
 
 bool AsyncCommandKey() {
     return platform().modifierKeyDown(ModifierKey::Command);
+}
+
+bool WakeOnFunctionKey(QObject& context, std::function<void()> wake) {
+    return platform().wakeOnFunctionKey(context, std::move(wake));
 }
 
 } // namespace framework::Keyboard

@@ -3,12 +3,14 @@
 // goes through these services. Production uses the real ones; a test puts
 // its doubles in place with one call to usePlatformServices.
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 class QAction;
 class QMenu;
+class QObject;
 class QSystemTrayIcon;
 
 namespace framework {
@@ -29,6 +31,14 @@ class PlatformServices {
     // when there is no keyboard to read. number is 1 for F1 to 19 for F19.
     virtual bool functionKeyDown(int number) = 0;
     virtual bool modifierKeyDown(ModifierKey key) = 0;
+    // Has wake called once, from the event loop and while context lives, when
+    // a function key goes down or the keymap changes. False, and nothing will
+    // be called, when a function key read down at the last look, is down or
+    // went down since, or when this keyboard cannot report its changes (as
+    // here: whoever asks must keep looking).
+    virtual bool wakeOnFunctionKey(QObject& /*context*/, std::function<void()> /*wake*/) {
+        return false;
+    }
     // Starts argv[0] (a path, or a name looked up in PATH) with the arguments,
     // detached: no shell, none of our open files, never our child to reap.
     virtual void startDetached(const std::vector<std::string>& argv) = 0;

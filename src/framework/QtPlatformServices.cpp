@@ -15,6 +15,8 @@
 #include <QUrl>
 #include <QWidget>
 
+#include <utility>
+
 namespace framework {
 
 void QtPlatformServices::showMessageBox(const std::string& text) {
@@ -45,6 +47,10 @@ bool QtPlatformServices::functionKeyDown(int number) {
 
 bool QtPlatformServices::modifierKeyDown(ModifierKey key) {
     return keyboard_.modifierKeyDown(key);
+}
+
+bool QtPlatformServices::wakeOnFunctionKey(QObject& context, std::function<void()> wake) {
+    return keyboard_.wakeOnFunctionKey(context, std::move(wake));
 }
 
 void QtPlatformServices::startDetached(const std::vector<std::string>& argv) {

@@ -19,6 +19,7 @@ class QtPlatformServices final : public PlatformServices {
     std::unique_ptr<QAction> newMenuEntry() override;
     bool functionKeyDown(int number) override;
     bool modifierKeyDown(ModifierKey key) override;
+    bool wakeOnFunctionKey(QObject& context, std::function<void()> wake) override;
     void startDetached(const std::vector<std::string>& argv) override;
 
   private:

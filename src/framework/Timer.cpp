@@ -3,6 +3,7 @@
 #include "framework/Timer.h"
 
 #include "framework/EventDelivery.h"
+#include "framework/Keyboard.h"
 
 #include <QTimer>
 
@@ -31,6 +32,7 @@ void Timer::setMode(int mode) {
 }
 
 void Timer::restart() {
+    asleep_ = false;
     if (mode_ == ModeOff) {
         timer_->stop();
         return;
@@ -49,6 +51,30 @@ void Timer::tick() {
     inAction_ = true;
     deliverEvent([this] { Event_Action(); });
     inAction_ = false;
+    sleepUntilFunctionKey();
+}
+
+void Timer::setActsOnlyOnKeyboard(bool value) {
+    actsOnlyOnKeyboard_ = value;
+    if (!value && asleep_) {
+        restart();
+    }
+}
+
+void Timer::sleepUntilFunctionKey() {
+    if (actsOnlyOnKeyboard_ && mode_ == ModeMultiple &&
+        Keyboard::WakeOnFunctionKey(*timer_, [this] { wake(); })) {
+        timer_->stop();
+        asleep_ = true;
+    }
+}
+
+void Timer::wake() {
+    if (asleep_) {
+        asleep_ = false;
+        timer_->start(period_);
+        tick();
+    }
 }
 
 } // namespace framework

@@ -30,13 +30,26 @@ class Timer {
     // Action is still running (in a modal box, say) is skipped.
     virtual void Event_Action() {}
 
+    // For a repeating Action that reads only the keyboard, and that at a tick
+    // with every function key up does nothing but what the tick before did,
+    // if that tick found them all up too. After a tick that found them all
+    // up, the timer sleeps until a function key goes down or the keymap
+    // changes, then ticks at once and every Period on: the ticks skipped are
+    // those that would have found the function keys all up again. Where the
+    // keyboard cannot report its changes, no tick is skipped.
+    void setActsOnlyOnKeyboard(bool value);
+
   private:
     void tick();
     void restart();
+    void sleepUntilFunctionKey();
+    void wake();
 
     int period_ = 1000;
     int mode_ = ModeOff;
     bool inAction_ = false;
+    bool actsOnlyOnKeyboard_ = false;
+    bool asleep_ = false;
     std::unique_ptr<QTimer> timer_;
 };
 

@@ -1,9 +1,14 @@
 // The keyboard's state on X11. The function keys are found by their XKB key
 // names (the keysyms F13 to F19 sit on no key in the usual keymaps), the
 // modifiers by the user's modifier map. Key changes come as XInput 2 raw
-// events, so a tick with no key down asks the server nothing.
+// events, read when the event loop finds them on the connection, so that a
+// keyboard with no function key down costs nothing at all.
 
 #include "framework/X11Keyboard.h"
+
+#include <QCoreApplication>
+#include <QPointer>
+#include <QSocketNotifier>
 
 #include <algorithm>
 #include <array>
@@ -11,6 +16,8 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
+#include <utility>
+#include <vector>
 
 // Xlib last: its macros clash with the rest.
 #include <X11/XKBlib.h>
@@ -52,27 +59,53 @@ class X11Keyboard::Connection final {
         } else {
             xkbEventBase_ = -1;
         }
-        selectRawKeyEvents();
+        // Raw events are only of use where an event loop reads them.
+        if (QCoreApplication::instance() != nullptr && selectRawKeyEvents()) {
+            notifier_ = std::make_unique<QSocketNotifier>(ConnectionNumber(display_),
+                                                          QSocketNotifier::Read);
+            QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(),
+                             [this] { readConnection(); });
+        }
+        // The keys already down when we start.
+        askServer();
     }
-    ~Connection() { XCloseDisplay(display_); }
+    ~Connection() {
+        notifier_.reset();
+        XCloseDisplay(display_);
+    }
     Connection(const Connection&) = delete;
     Connection& operator=(const Connection&) = delete;
 
     bool functionKeyDown(int number) {
         refresh();
         const unsigned int code = functionKeys_.at(static_cast<std::size_t>(number - 1));
-        return code != 0 && down_.test(code);
+        return code != 0 && seen_.test(code);
     }
 
     bool modifierKeyDown(ModifierKey key) {
         refresh();
-        return (down_ & modifiers_.at(static_cast<std::size_t>(key))).any();
+        return (seen_ & modifiers_.at(static_cast<std::size_t>(key))).any();
+    }
+
+    bool wakeOnFunctionKey(QObject& context, std::function<void()> wake) {
+        if (!notifier_) {
+            return false;
+        }
+        // What the last look's round trips brought along.
+        handleQueuedEvents();
+        if (keymapChanged_ || ((seen_ | down_ | pressed_) & functionKeySet_).any()) {
+            return false;
+        }
+        std::erase_if(wakers_, [&](const auto& waker) { return waker.first == &context; });
+        wakers_.emplace_back(&context, std::move(wake));
+        return true;
     }
 
   private:
-    // Without raw events (no XInput 2.1), the server's key map is asked once a
-    // tick; with them, only while a key that matters is down, so that a
-    // missed release can never hold a key down for good.
+    // Without raw events (no XInput 2.1), the server's key map is asked at
+    // every look; with them, only while a key that matters is down, so that a
+    // missed release can never hold a key down for good. A key pressed and
+    // released since the last look reads down once, so no tap goes unseen.
     void refresh() {
         const auto now = Clock::now();
         if (answered_ && now - answeredAt_ < answerLifetime) {
@@ -80,13 +113,15 @@ class X11Keyboard::Connection final {
         }
         answered_ = true;
         answeredAt_ = now;
-        readEvents();
+        handleQueuedEvents();
         if (keymapChanged_) {
             lookUpKeys();
         }
-        if (xiOpcode_ < 0 || (down_ & watched_).any()) {
+        if (!notifier_ || (down_ & watched_).any()) {
             askServer();
         }
+        seen_ = down_ | pressed_;
+        pressed_.reset();
     }
 
     void askServer() {
@@ -97,40 +132,61 @@ class X11Keyboard::Connection final {
         }
     }
 
-    void selectRawKeyEvents() {
+    bool selectRawKeyEvents() {
         int event = 0;
         int error = 0;
         if (!XQueryExtension(display_, "XInputExtension", &xiOpcode_, &event, &error)) {
-            xiOpcode_ = -1;
-            return;
+            return false;
         }
         // Since 2.1 raw events reach the root window whatever grabs are active.
         int major = 2;
         int minor = 1;
         if (XIQueryVersion(display_, &major, &minor) != Success || (major == 2 && minor < 1)) {
-            xiOpcode_ = -1;
-            return;
+            return false;
         }
         std::array<unsigned char, XIMaskLen(XI_LASTEVENT)> mask{};
         XISetMask(mask.data(), XI_RawKeyPress);
         XISetMask(mask.data(), XI_RawKeyRelease);
         XIEventMask selection{XIAllMasterDevices, static_cast<int>(mask.size()), mask.data()};
         XISelectEvents(display_, DefaultRootWindow(display_), &selection, 1);
-        // The keys already down when we start.
-        askServer();
+        return true;
     }
 
-    // Reads what the server sent without asking it anything.
-    void readEvents() {
-        while (XPending(display_) > 0) {
+    // The connection has data: reads all of it, and wakes whoever waits for a
+    // function key when one went down.
+    void readConnection() {
+        bool wake = false;
+        while (XEventsQueued(display_, QueuedAfterReading) > 0) {
+            wake = handleQueuedEvents() || wake;
+        }
+        answered_ = false;
+        if (wake) {
+            for (auto& [context, call] : std::exchange(wakers_, {})) {
+                if (context) {
+                    QMetaObject::invokeMethod(context, std::move(call), Qt::QueuedConnection);
+                }
+            }
+        }
+    }
+
+    // Handles the events that Xlib has read already, without a system call.
+    // True when a function key went down or the keymap changed.
+    bool handleQueuedEvents() {
+        bool functionKeyWentDown = false;
+        while (XEventsQueued(display_, QueuedAlready) > 0) {
             XEvent event;
             XNextEvent(display_, &event);
             if (event.type == GenericEvent && event.xcookie.extension == xiOpcode_ &&
                 XGetEventData(display_, &event.xcookie)) {
                 const auto* raw = static_cast<const XIRawEvent*>(event.xcookie.data);
                 if (raw->detail >= 0 && raw->detail < static_cast<int>(down_.size())) {
-                    down_.set(static_cast<std::size_t>(raw->detail),
-                              event.xcookie.evtype == XI_RawKeyPress);
+                    const auto code = static_cast<std::size_t>(raw->detail);
+                    const bool pressed = event.xcookie.evtype == XI_RawKeyPress;
+                    down_.set(code, pressed);
+                    if (pressed) {
+                        pressed_.set(code);
+                        functionKeyWentDown = functionKeyWentDown || functionKeySet_.test(code);
+                    }
                 }
                 XFreeEventData(display_, &event.xcookie);
             } else if (event.type == MappingNotify) {
@@ -140,6 +196,7 @@ class X11Keyboard::Connection final {
                 keymapChanged_ = true;
             }
         }
+        return functionKeyWentDown || keymapChanged_;
     }
 
     void lookUpKeys() {
@@ -169,11 +226,12 @@ class X11Keyboard::Connection final {
             }
         }
         lookUpModifiers();
-        watched_.reset();
+        functionKeySet_.reset();
         for (const unsigned int code : functionKeys_) {
-            watched_.set(code);
+            functionKeySet_.set(code);
         }
-        watched_.reset(0);
+        functionKeySet_.reset(0);
+        watched_ = functionKeySet_;
         for (const auto& keys : modifiers_) {
             watched_ |= keys;
         }
@@ -240,13 +298,21 @@ class X11Keyboard::Connection final {
     Display* display_;
     int xkbEventBase_ = -1;
     int xiOpcode_ = -1;
+    // Set while raw key events are read; without it every look asks the server.
+    std::unique_ptr<QSocketNotifier> notifier_;
+    std::vector<std::pair<QPointer<QObject>, std::function<void()>>> wakers_;
     bool keymapChanged_ = true;
     bool answered_ = false;
     Clock::time_point answeredAt_;
     std::array<unsigned int, functionKeyCount> functionKeys_{};
     std::array<KeySet, 4> modifiers_;
+    KeySet functionKeySet_;
     KeySet watched_;
+    // Down now, as the events and the server last said; pressed since the
+    // last look; what the last look answers.
     KeySet down_;
+    KeySet pressed_;
+    KeySet seen_;
 };
 
 X11Keyboard::X11Keyboard() = default;
@@ -271,6 +337,11 @@ bool X11Keyboard::functionKeyDown(int number) {
 bool X11Keyboard::modifierKeyDown(ModifierKey key) {
     Connection* x = connection();
     return x != nullptr && x->modifierKeyDown(key);
+}
+
+bool X11Keyboard::wakeOnFunctionKey(QObject& context, std::function<void()> wake) {
+    Connection* x = connection();
+    return x != nullptr && x->wakeOnFunctionKey(context, std::move(wake));
 }
 
 } // namespace framework

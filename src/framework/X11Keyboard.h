@@ -18,6 +18,9 @@ class X11Keyboard final {
     // number is 1 for F1 to 19 for F19.
     bool functionKeyDown(int number);
     bool modifierKeyDown(ModifierKey key);
+    // As PlatformServices::wakeOnFunctionKey: possible with XInput 2.1 raw key
+    // events, read as the event loop finds them on the connection.
+    bool wakeOnFunctionKey(QObject& context, std::function<void()> wake);
 
   private:
     class Connection;

@@ -40,6 +40,8 @@ MainTimer::MainTimer() {
         functionKeycodesList_[i] = keyTable[i].code;
     }
     setPeriod(10);
+    // The poll acts on the keyboard's state alone.
+    setActsOnlyOnKeyboard(true);
     setMode(ModeMultiple);
 }
 

@@ -1,132 +1,112 @@
 // The key state on a private X server, pressed through XTest as a keyboard
-// would: the function keys by their XKB names and the modifiers by the
-// modifier map, following keymap changes.
+// would, read by a timer that acts on it alone: function keys by their XKB
+// names, modifiers by the modifier map, taps quicker than a tick.
 
-#include "framework/X11Keyboard.h"
-#include "support/WaitUntil.h"
+#include "framework/QtPlatformServices.h"
+#include "framework/Timer.h"
+#include "support/SavedEnvironment.h"
 #include "support/XvfbServer.h"
 
 #include <gtest/gtest.h>
 
-#include <array>
+#include <QTest>
+
 #include <cstdlib>
 
 namespace {
 
-using framework::ModifierKey;
-using keyhop::test::waitUntil;
-using keyhop::test::XvfbServer;
+// <FK01> to <FK19> in the default keymap; F13 to F19 give no F13 to F19 keysyms there.
+constexpr unsigned int functionKeycodes[] = {67, 68, 69,  70,  71,  72,  73,  74,  75, 76,
+                                             95, 96, 191, 192, 193, 194, 195, 196, 197};
+constexpr unsigned int f5 = 71, shiftL = 50, controlL = 37, altL = 64, altR = 108, superR = 134,
+                       capsLock = 66, numLock = 77, letterA = 38, insert = 118;
 
-// The keycodes of <FK01> to <FK19> in the default keymap; F13 to F19 produce
-// no F13 to F19 keysyms there.
-constexpr std::array<unsigned int, 19> functionKeycodes{
-    67, 68, 69, 70, 71, 72, 73, 74, 75, 76, 95, 96, 191, 192, 193, 194, 195, 196, 197};
-constexpr unsigned int shiftL = 50, controlL = 37, altL = 64, altR = 108, superL = 133,
-                       superR = 134, capsLock = 66, numLock = 77, letterA = 38;
-
-class X11KeyboardTest : public testing::Test {
-  protected:
-    XvfbServer server;
-    framework::X11Keyboard keyboard;
-
-    // Which function keys read down, as numbers 1 to 19.
-    std::vector<int> functionKeysDown() {
-        std::vector<int> down;
+// Notes what reads down at each tick, as "F5 SCOM;" with every modifier held.
+class KeyTimer final : public framework::Timer {
+  public:
+    std::string log;
+    KeyTimer() {
+        setPeriod(10);
+        setActsOnlyOnKeyboard(true);
+        setMode(ModeMultiple);
+    }
+    void Event_Action() override {
         for (int number = 1; number <= 19; ++number) {
-            if (keyboard.functionKeyDown(number)) {
-                down.push_back(number);
+            if (framework::platform().functionKeyDown(number)) {
+                log += "F" + std::to_string(number) + " ";
             }
         }
-        return down;
-    }
-    std::vector<ModifierKey> modifiersDown() {
-        std::vector<ModifierKey> down;
-        for (const auto key : {ModifierKey::Shift, ModifierKey::Control, ModifierKey::Option,
-                               ModifierKey::Command}) {
-            if (keyboard.modifierKeyDown(key)) {
-                down.push_back(key);
+        for (int key = 0; key < 4; ++key) {
+            if (framework::platform().modifierKeyDown(static_cast<framework::ModifierKey>(key))) {
+                log += "SCOM"[key];
             }
         }
-        return down;
-    }
-    // Whether the keyboard comes to read the modifiers so (answers may be a
-    // few milliseconds old).
-    bool modifiersBecome(const std::vector<ModifierKey>& expected) {
-        return waitUntil([&] { return modifiersDown() == expected; }, std::chrono::seconds(2));
-    }
-    bool functionKeysBecome(const std::vector<int>& expected) {
-        return waitUntil([&] { return functionKeysDown() == expected; }, std::chrono::seconds(2));
+        log += ";";
     }
 };
 
-TEST_F(X11KeyboardTest, EveryFunctionKeyIsFoundByItsKeyName) {
-    EXPECT_TRUE(functionKeysBecome({}));
+class X11KeyboardTest : public testing::Test {
+  protected:
+    keyhop::test::XvfbServer server;
+    framework::QtPlatformServices services;
+
+    void SetUp() override { framework::usePlatformServices(&services); }
+    void TearDown() override { framework::usePlatformServices(nullptr); }
+
+    // Presses the keys and lets them go before a tick could come; gives what
+    // the timer read from then until it slept again.
+    std::string tap(KeyTimer& timer, std::initializer_list<unsigned int> codes) {
+        const std::size_t before = timer.log.size();
+        for (const unsigned int code : codes) {
+            server.press(code);
+        }
+        for (const unsigned int code : codes) {
+            server.release(code);
+        }
+        EXPECT_TRUE(QTest::qWaitFor(
+            [&] { return timer.log.size() > before + 1 && timer.log.ends_with(";;"); }));
+        return timer.log.substr(before);
+    }
+};
+
+TEST_F(X11KeyboardTest, TapsWakeTheSleepingTimerAndReadDownAtOneTick) {
+    KeyTimer timer;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !timer.log.empty(); }));
     for (int number = 1; number <= 19; ++number) {
-        server.press(functionKeycodes[static_cast<std::size_t>(number - 1)]);
-        EXPECT_TRUE(functionKeysBecome({number})) << "F" << number;
-        server.release(functionKeycodes[static_cast<std::size_t>(number - 1)]);
-        EXPECT_TRUE(functionKeysBecome({})) << "F" << number;
+        EXPECT_EQ(tap(timer, {functionKeycodes[number - 1]}), "F" + std::to_string(number) + " ;;");
     }
+    // Left and right modifiers count; lock keys and letters never do.
+    EXPECT_EQ(tap(timer, {shiftL, altR, capsLock, numLock, letterA, f5}), "F5 SO;;");
+    EXPECT_EQ(tap(timer, {controlL, superR, f5}), "F5 CM;;");
+    const std::string asleep = timer.log;
+    QTest::qWait(50);
+    EXPECT_EQ(timer.log, asleep);
 }
 
-TEST_F(X11KeyboardTest, ModifiersLeftAndRightAndLockKeysNever) {
-    const std::pair<unsigned int, ModifierKey> keys[] = {
-        {shiftL, ModifierKey::Shift},   {controlL, ModifierKey::Control},
-        {altL, ModifierKey::Option},    {altR, ModifierKey::Option},
-        {superL, ModifierKey::Command}, {superR, ModifierKey::Command}};
-    for (const auto& [code, modifier] : keys) {
+TEST_F(X11KeyboardTest, HeldKeysReadAsANewKeymapSays) {
+    KeyTimer timer;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !timer.log.empty(); }));
+    // F13 moves to the Insert key's code, Caps Lock becomes Control, Alt and Super swap.
+    ASSERT_EQ(
+        std::system("setxkbmap -keycodes xfree86 -option ctrl:nocaps -option altwin:swap_alt_win"),
+        0);
+    for (const unsigned int code : {capsLock, altL, insert}) {
         server.press(code);
-        EXPECT_TRUE(modifiersBecome({modifier})) << code;
-        server.release(code);
-        EXPECT_TRUE(modifiersBecome({})) << code;
     }
-    for (const unsigned int code : {capsLock, numLock, letterA}) {
-        server.press(code);
-        server.release(code);
-        server.press(code);
-        // A key read down is never taken for a modifier or a function key.
-        EXPECT_FALSE(
-            waitUntil([&] { return !modifiersDown().empty() || !functionKeysDown().empty(); },
-                      std::chrono::milliseconds(50)))
-            << code;
-        server.release(code);
-    }
-}
-
-TEST_F(X11KeyboardTest, ModifiersFollowTheUsersKeymap) {
-    // Caps Lock made into Control, and Alt and Super swapped.
-    ASSERT_EQ(std::system("setxkbmap -option ctrl:nocaps -option altwin:swap_alt_win"), 0);
-    server.press(capsLock);
-    EXPECT_TRUE(modifiersBecome({ModifierKey::Control}));
-    server.release(capsLock);
-    server.press(altL);
-    EXPECT_TRUE(modifiersBecome({ModifierKey::Command}));
-    server.release(altL);
-    server.press(superL);
-    EXPECT_TRUE(modifiersBecome({ModifierKey::Option}));
-    server.release(superL);
-    EXPECT_TRUE(modifiersBecome({}));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return timer.log.ends_with(";F13 CM;"); })) << timer.log;
 }
 
 TEST_F(X11KeyboardTest, AKeyAlreadyDownWhenWeConnectReadsDown) {
-    server.press(functionKeycodes[4]);
-    framework::X11Keyboard late;
-    EXPECT_TRUE(late.functionKeyDown(5));
-    server.release(functionKeycodes[4]);
+    server.press(f5);
+    EXPECT_TRUE(services.functionKeyDown(5));
 }
 
 TEST(X11KeyboardWithoutDisplayTest, EveryKeyReadsUp) {
-    const char* previous = std::getenv("DISPLAY");
-    const std::string saved = previous ? previous : "";
+    const keyhop::test::SavedEnvironment saved{"DISPLAY"};
     ::setenv("DISPLAY", ":9999", 1);
     framework::X11Keyboard keyboard;
-    EXPECT_FALSE(keyboard.functionKeyDown(1));
-    EXPECT_FALSE(keyboard.modifierKeyDown(ModifierKey::Shift));
-    if (previous) {
-        ::setenv("DISPLAY", saved.c_str(), 1);
-    } else {
-        ::unsetenv("DISPLAY");
-    }
+    EXPECT_FALSE(keyboard.functionKeyDown(1) ||
+                 keyboard.modifierKeyDown(framework::ModifierKey::Shift));
 }
 
 } // namespace
