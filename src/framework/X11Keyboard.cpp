@@ -13,7 +13,6 @@
 #include <algorithm>
 #include <array>
 #include <bitset>
-#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <utility>
@@ -30,12 +29,6 @@ namespace framework {
 namespace {
 
 using KeySet = std::bitset<256>;
-using Clock = std::chrono::steady_clock;
-
-// One look serves every question of a tick: a tick asks its keys within
-// microseconds, and ticks are 10 ms apart.
-constexpr auto answerLifetime = std::chrono::milliseconds(2);
-
 constexpr int functionKeyCount = 19;
 
 bool producesAny(const KeySym* syms, int count, std::initializer_list<KeySym> wanted) {
@@ -60,17 +53,20 @@ class X11Keyboard::Connection final {
             xkbEventBase_ = -1;
         }
         // Raw events are only of use where an event loop reads them.
-        if (QCoreApplication::instance() != nullptr && selectRawKeyEvents()) {
-            notifier_ = std::make_unique<QSocketNotifier>(ConnectionNumber(display_),
-                                                          QSocketNotifier::Read);
-            QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(),
-                             [this] { readConnection(); });
+        if (QCoreApplication::instance() != nullptr) {
+            loop_ = std::make_unique<QObject>();
+            if (selectRawKeyEvents()) {
+                notifier_ = new QSocketNotifier(ConnectionNumber(display_), QSocketNotifier::Read,
+                                                loop_.get());
+                QObject::connect(notifier_, &QSocketNotifier::activated, loop_.get(),
+                                 [this] { readConnection(); });
+            }
         }
         // The keys already down when we start.
         askServer();
     }
     ~Connection() {
-        notifier_.reset();
+        loop_.reset();
         XCloseDisplay(display_);
     }
     Connection(const Connection&) = delete;
@@ -88,12 +84,15 @@ class X11Keyboard::Connection final {
     }
 
     bool wakeOnFunctionKey(QObject& context, std::function<void()> wake) {
-        if (!notifier_) {
+        if (notifier_ == nullptr) {
             return false;
         }
         // What the last look's round trips brought along.
         handleQueuedEvents();
-        if (keymapChanged_ || ((seen_ | down_ | pressed_) & functionKeySet_).any()) {
+        const bool functionKeySeen =
+            keymapChanged_ || ((looked_ | down_ | pressed_) & functionKeySet_).any();
+        looked_.reset();
+        if (functionKeySeen) {
             return false;
         }
         std::erase_if(wakers_, [&](const auto& waker) { return waker.first == &context; });
@@ -102,26 +101,31 @@ class X11Keyboard::Connection final {
     }
 
   private:
-    // Without raw events (no XInput 2.1), the server's key map is asked at
-    // every look; with them, only while a key that matters is down, so that a
-    // missed release can never hold a key down for good. A key pressed and
-    // released since the last look reads down once, so no tap goes unseen.
+    // One look serves every question until the event loop runs again, so a
+    // tick's questions see one moment. Without raw events (no XInput 2.1), the
+    // server's key map is asked at every look; with them, only while a key
+    // that matters is down, so that a missed release can never hold a key
+    // down for good. A key pressed and released since the last look reads
+    // down once, so no tap goes unseen.
     void refresh() {
-        const auto now = Clock::now();
-        if (answered_ && now - answeredAt_ < answerLifetime) {
+        if (answered_) {
             return;
         }
-        answered_ = true;
-        answeredAt_ = now;
+        if (loop_) {
+            answered_ = true;
+            QMetaObject::invokeMethod(
+                loop_.get(), [this] { answered_ = false; }, Qt::QueuedConnection);
+        }
         handleQueuedEvents();
         if (keymapChanged_) {
             lookUpKeys();
         }
-        if (!notifier_ || (down_ & watched_).any()) {
+        if (notifier_ == nullptr || (down_ & watched_).any()) {
             askServer();
         }
         seen_ = down_ | pressed_;
         pressed_.reset();
+        looked_ |= seen_;
     }
 
     void askServer() {
@@ -298,21 +302,24 @@ class X11Keyboard::Connection final {
     Display* display_;
     int xkbEventBase_ = -1;
     int xiOpcode_ = -1;
-    // Set while raw key events are read; without it every look asks the server.
-    std::unique_ptr<QSocketNotifier> notifier_;
+    // Where an event loop runs; the notifier, its child, while raw key events
+    // are read.
+    std::unique_ptr<QObject> loop_;
+    QSocketNotifier* notifier_ = nullptr;
     std::vector<std::pair<QPointer<QObject>, std::function<void()>>> wakers_;
     bool keymapChanged_ = true;
     bool answered_ = false;
-    Clock::time_point answeredAt_;
     std::array<unsigned int, functionKeyCount> functionKeys_{};
     std::array<KeySet, 4> modifiers_;
     KeySet functionKeySet_;
     KeySet watched_;
     // Down now, as the events and the server last said; pressed since the
-    // last look; what the last look answers.
+    // last look; what the last look answers; what the looks since the last
+    // question of wakeOnFunctionKey saw.
     KeySet down_;
     KeySet pressed_;
     KeySet seen_;
+    KeySet looked_;
 };
 
 X11Keyboard::X11Keyboard() = default;

@@ -8,13 +8,7 @@ import time
 import unittest
 
 from harness import Desktop, handles_signal, stop, wait_until
-
-ROW_KEYS = ("FUNCTIONKEY", "SHIFTKEY", "CONTROLKEY", "OPTIONKEY", "COMMANDKEY", "FILENAME",
-            "FILEABSOLUTEPATH")
-
-
-def row_lines(n, cells):
-    return "".join(f"{key}{n} = {cell}\n" for key, cell in zip(ROW_KEYS, cells))
+from test_preferences import row_lines
 
 
 class ShortcutsTest(unittest.TestCase):

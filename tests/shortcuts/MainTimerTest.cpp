@@ -11,149 +11,116 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <sstream>
 
 namespace {
 
-using framework::ModifierKey;
 using keyhop::PreferencesModule::shortcutsList;
-using Names = std::vector<std::string>;
-
-constexpr ModifierKey S = ModifierKey::Shift, C = ModifierKey::Control, O = ModifierKey::Option,
-                      M = ModifierKey::Command;
 
 class MainTimerTest : public testing::Test {
   protected:
     keyhop::test::FakePlatform platform;
     keyhop::test::ConfigHome home;
-    const std::string folder = home.root().string();
-    std::unique_ptr<keyhop::MainTimer> timer;
+    keyhop::MainTimer timer;
 
     void SetUp() override {
         framework::Application::registerAppObject(std::make_unique<keyhop::App>());
         shortcutsList = std::make_unique<keyhop::ShortcutTable>();
-        timer = std::make_unique<keyhop::MainTimer>();
     }
     void TearDown() override {
-        timer.reset();
         framework::Window::releaseAll();
         framework::Application::releaseAppObject();
         shortcutsList.reset();
     }
 
-    // A row bound to a document of that name, made unless missing. Gives its path.
-    std::string bind(const std::string& key, const std::string& flags, const std::string& name,
-                     bool missing = false) {
-        const std::string path = folder + "/" + name;
+    // A row for a combination such as "F5 SM" (F5 with Shift and Command),
+    // bound to a file named as given or else after it. Gives the file's path.
+    std::string bind(const std::string& combination, std::string name = "", bool missing = false) {
+        const std::string path = (home.root() / (name.empty() ? combination : name)).string();
         if (!missing) {
             std::ofstream(path) << name;
         }
-        auto& table = *shortcutsList;
-        const int row = table.lastRow() + 1;
-        table.resize(row);
-        table.cell(row, 0) = key;
+        const int row = shortcutsList->lastRow() + 1;
+        shortcutsList->resize(row);
+        std::istringstream words(combination);
+        std::string flags;
+        words >> shortcutsList->cell(row, 0) >> flags;
         for (int column = 1; column <= 4; ++column) {
-            table.cell(row, column) =
+            shortcutsList->cell(row, column) =
                 flags.find("SCOM"[column - 1]) != std::string::npos ? "X" : "";
         }
-        table.cell(row, 6) = path;
+        shortcutsList->cell(row, 6) = path;
         return path;
     }
 
-    // Every function key alone, and F5 with each modifier and with all four.
-    void bindAllKeys() {
-        for (int n = 1; n <= 19; ++n) {
-            bind("F" + std::to_string(n), "", "F" + std::to_string(n));
+    // One tick with these keys down, such as "F3 F7 SC"; gives the names of
+    // the files it opened, each followed by ";".
+    std::string tick(const std::string& down) {
+        platform.functionKeysDown.clear();
+        platform.modifierKeysDown.clear();
+        std::istringstream words(down);
+        for (std::string word; words >> word;) {
+            if (word[0] == 'F') {
+                platform.functionKeysDown.insert(std::stoi(word.substr(1)));
+                continue;
+            }
+            for (const char letter : word) {
+                platform.modifierKeysDown.insert(
+                    framework::ModifierKey(std::string("SCOM").find(letter)));
+            }
         }
-        for (const char* flags : {"S", "C", "O", "M", "SCOM"}) {
-            bind("F5", flags, std::string("F5+") + flags);
-        }
-    }
-
-    // One tick with exactly these keys down; gives the names of what it opened.
-    Names tick(std::set<int> keys, std::set<ModifierKey> modifiers = {}) {
-        platform.functionKeysDown = std::move(keys);
-        platform.modifierKeysDown = std::move(modifiers);
         const std::size_t before = platform.started.size();
-        timer->Event_Action();
-        Names opened;
+        timer.Event_Action();
+        std::string opened;
         for (std::size_t i = before; i < platform.started.size(); ++i) {
-            opened.push_back(platform.started[i].back().substr(folder.size() + 1));
+            opened += std::filesystem::path(platform.started[i].back()).filename().string() + ";";
         }
         return opened;
     }
 };
 
 TEST_F(MainTimerTest, AShortcutFiresWhenAKeyGoesDownAfterATickWithNoneDown) {
-    bindAllKeys();
-    const struct {
-        std::set<int> keys;
-        std::set<ModifierKey> modifiers;
-        Names opened;
-    } ticks[] = {
-        {{3, 7}, {}, {"F3"}}, // the first in table order, at the first tick
-        {{7}, {}, {}},        {{7}, {M}, {}}, {{}, {S, C, O, M}, {}},
-        {{7}, {}, {"F7"}},    {{}, {}, {}},   {{5}, {M}, {"F5+M"}},
-        {{5}, {S}, {}},       {{}, {}, {}},   {{5}, {S, C, O, M}, {"F5+SCOM"}},
-    };
-    for (std::size_t i = 0; i < std::size(ticks); ++i) {
-        EXPECT_EQ(tick(ticks[i].keys, ticks[i].modifiers), ticks[i].opened) << i;
-    }
-}
-
-TEST_F(MainTimerTest, EveryKeyAndModifierFiresItsOwnShortcut) {
-    bindAllKeys();
     for (int n = 1; n <= 19; ++n) {
-        EXPECT_EQ(tick({n}), Names{"F" + std::to_string(n)});
-        tick({});
+        bind("F" + std::to_string(n));
     }
-    for (const auto& [modifier, name] :
-         {std::pair{S, "F5+S"}, {C, "F5+C"}, {O, "F5+O"}, {M, "F5+M"}}) {
-        EXPECT_EQ(tick({5}, {modifier}), Names{name});
-        tick({});
+    for (const std::string flags : {"S", "C", "O", "M", "SCOM"}) {
+        bind("F5 " + flags);
+    }
+    const std::pair<std::string, std::string> ticks[] = {
+        {"F3 F7", "F3;"}, // the first in table order, at the first tick
+        {"F7", ""},       {"F7 M", ""},      {"SCOM", ""}, {"F7", "F7;"},           {"F5 M", ""},
+        {"", ""},         {"F5 M", "F5 M;"}, {"", ""},     {"F5 SCOM", "F5 SCOM;"},
+    };
+    for (const auto& [down, opened] : ticks) {
+        EXPECT_EQ(tick(down), opened) << down;
+    }
+    // Every key and modifier fires its own row.
+    for (int row = 0; row <= shortcutsList->lastRow(); ++row) {
+        const std::string name = std::filesystem::path(shortcutsList->cell(row, 6)).filename();
+        tick("");
+        EXPECT_EQ(tick(name), name + ";");
     }
 }
 
-TEST_F(MainTimerTest, FlagsAndNamesMustMatchExactly) {
-    bind("F5", "S", "shift");
-    bind("F5", "MS", "command-shift");
-    EXPECT_EQ(tick({5}), Names{});
-    tick({});
-    EXPECT_EQ(tick({5}, {M}), Names{});
-    // "x" is not "X" and "f5" is not "F5".
-    shortcutsList->cell(0, 1) = "x";
-    shortcutsList->cell(1, 0) = "f5";
-    timer->processAction("F5", "X", "", "", "");
-    timer->processAction("F5", "X", "", "", "X");
-    EXPECT_TRUE(platform.started.empty());
-}
-
-TEST_F(MainTimerTest, AMissingItemIsReportedAndEveryOtherMatchingRowStillOpensInOrder) {
-    const std::string first = bind("F9", "", "first");
-    const std::string missing = bind("F9", "", "gone \"%FILEABSOLUTEPATH%\"", true);
-    const std::string last = bind("F9", "", "last");
+TEST_F(MainTimerTest, AMissingItemIsReportedThenTheRowsAfterItOpenAsTheyAreThen) {
+    const std::string missing = bind("F9", "gone \"%FILEABSOLUTEPATH%\"", true);
+    const std::string second = bind("F9", "second");
+    bind("F9", "third");
     bool windowShownDuringMessage = true;
     platform.onMessageBox = [&](const std::string&) {
         windowShownDuringMessage = keyhop::MainWindow::get().Visible();
-    };
-    tick({9});
-    EXPECT_EQ(platform.log, (Names{"start:" + first, "front", "beep",
-                                   "message:The file \"" + missing + "\" could not be found.",
-                                   "front", "start:" + last}));
-    EXPECT_FALSE(windowShownDuringMessage);
-    EXPECT_TRUE(keyhop::MainWindow::get().Visible());
-}
-
-TEST_F(MainTimerTest, TheTableMayChangeWhileAMessageIsOpen) {
-    bind("F4", "", "missing", true);
-    bind("F4", "", "second");
-    bind("F4", "", "third");
-    // The list window replaces the table whole while the box is open.
-    platform.onMessageBox = [&](const std::string&) {
+        // The list window replaces the table whole while the box is open.
         auto shorter = std::make_unique<keyhop::ShortcutTable>(*shortcutsList);
         shorter->resize(1);
         shortcutsList = std::move(shorter);
     };
-    EXPECT_EQ(tick({4}), Names{"second"});
+    tick("F9");
+    EXPECT_EQ(platform.log,
+              (std::vector<std::string>{"front", "beep",
+                                        "message:The file \"" + missing + "\" could not be found.",
+                                        "front", "start:" + second}));
+    EXPECT_FALSE(windowShownDuringMessage);
+    EXPECT_TRUE(keyhop::MainWindow::get().Visible());
 }
 
 } // namespace
