@@ -1,5 +1,5 @@
 // Timers, and timers that act on the keyboard alone: on a private X server,
-// keys pressed through XTest read by their XKB names and the modifier map.
+// keys pressed by keycode read by their XKB names and the modifier map.
 
 #include "framework/Timer.h"
 #include "framework/QtPlatformServices.h"
@@ -16,20 +16,18 @@
 
 namespace {
 
+using framework::ModifierKey;
 using framework::Timer;
 
-class ActionTimer final : public Timer {
-  public:
-    ActionTimer(int mode, int period, std::function<void(Timer&)> action, bool onKeyboard = false)
-        : action_(std::move(action)) {
+struct ActionTimer final : Timer {
+    std::function<void(Timer&)> action;
+    ActionTimer(int mode, int period, std::function<void(Timer&)> act, bool onKeyboard = false)
+        : action(std::move(act)) {
         setPeriod(period);
         setActsOnlyOnKeyboard(onKeyboard);
         setMode(mode);
     }
-    void Event_Action() override { action_(*this); }
-
-  private:
-    std::function<void(Timer&)> action_;
+    void Event_Action() override { action(*this); }
 };
 
 TEST(TimerTest, TicksGoOnAfterAnActionThatThrewAndASingleShotComesOnce) {
@@ -51,15 +49,11 @@ TEST(TimerTest, TicksGoOnAfterAnActionThatThrewAndASingleShotComesOnce) {
 // What reads down, as "F5 SCOM;" with every modifier held.
 std::string keysDown() {
     std::string down;
-    for (int number = 1; number <= 19; ++number) {
-        if (framework::platform().functionKeyDown(number)) {
-            down += "F" + std::to_string(number) + " ";
-        }
+    for (int n = 1; n <= 19; ++n) {
+        down += framework::platform().functionKeyDown(n) ? "F" + std::to_string(n) + " " : "";
     }
     for (int key = 0; key < 4; ++key) {
-        if (framework::platform().modifierKeyDown(static_cast<framework::ModifierKey>(key))) {
-            down += "SCOM"[key];
-        }
+        down.append(framework::platform().modifierKeyDown(ModifierKey(key)) ? 1 : 0, "SCOM"[key]);
     }
     return down + ";";
 }
@@ -83,9 +77,9 @@ struct Xvfb {
     }
 };
 
-// Keys by keycode, pressed through XTest as a keyboard would: "keydown 66+64".
-void xdotool(const std::string& command) {
-    ASSERT_EQ(std::system(("xdotool " + command).c_str()), 0) << command;
+// xdotool presses keys by keycode through XTest, as a keyboard would.
+void run(const std::string& command) {
+    ASSERT_EQ(std::system(command.c_str()), 0) << command;
 }
 
 class KeyboardTimerTest : public testing::Test {
@@ -105,20 +99,19 @@ class KeyboardTimerTest : public testing::Test {
     // Presses the keys together and lets them go, all before a tick could
     // come; gives what the timer read from then until it slept again.
     std::string tap(const std::string& keycodes) {
-        const std::size_t before = log.size();
-        xdotool("key " + keycodes);
-        EXPECT_TRUE(
-            QTest::qWaitFor([&] { return log.size() > before + 1 && log.ends_with(";;"); }));
-        return log.substr(before);
+        const std::size_t from = log.size();
+        run("xdotool key " + keycodes);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return log.size() > from + 1 && log.ends_with(";;"); }));
+        return log.substr(from);
     }
 };
 
 TEST_F(KeyboardTimerTest, TapsWakeItFromItsSleepAndReadDownAtOneTick) {
-    // <FK01> to <FK19> in the default keymap; F13 to F19 give no F13 to F19 keysyms there.
-    const int keycodes[] = {67, 68, 69,  70,  71,  72,  73,  74,  75, 76,
-                            95, 96, 191, 192, 193, 194, 195, 196, 197};
+    // <FK01> to <FK19> in the default keymap: 67 to 76, 95, 96, 191 to 197. F13
+    // to F19 give no F13 to F19 keysyms there.
     for (int number = 1; number <= 19; ++number) {
-        EXPECT_EQ(tap(std::to_string(keycodes[number - 1])), "F" + std::to_string(number) + " ;;");
+        const int keycode = number + (number <= 10 ? 66 : number <= 12 ? 84 : 178);
+        EXPECT_EQ(tap(std::to_string(keycode)), "F" + std::to_string(number) + " ;;");
     }
     // Shift, right Alt, Caps Lock, Num Lock, A: left and right modifiers
     // count, lock keys and letters never do.
@@ -132,26 +125,19 @@ TEST_F(KeyboardTimerTest, TapsWakeItFromItsSleepAndReadDownAtOneTick) {
 
 TEST_F(KeyboardTimerTest, HeldKeysReadAsANewKeymapSays) {
     // F13 moves to the Insert key's code, Caps Lock becomes Control, Alt and Super swap.
-    ASSERT_EQ(std::system("setxkbmap -keycodes xfree86 -option ctrl:nocaps "
-                          "-option altwin:swap_alt_win"),
-              0);
+    run("setxkbmap -keycodes xfree86 -option ctrl:nocaps -option altwin:swap_alt_win");
     // Caps Lock, left Alt, Insert.
-    xdotool("keydown 66+64+118");
+    run("xdotool keydown 66+64+118");
     EXPECT_TRUE(QTest::qWaitFor([&] { return log.ends_with(";F13 CM;"); })) << log;
 }
 
-TEST(X11KeyboardTest, AKeyAlreadyDownWhenWeConnectReadsDown) {
-    const Xvfb server;
-    xdotool("keydown 71");
-    EXPECT_TRUE(framework::X11Keyboard().functionKeyDown(5));
-}
-
-TEST(X11KeyboardTest, WithoutADisplayEveryKeyReadsUp) {
+TEST(X11KeyboardTest, KeysReadUpWithoutADisplayAndAsTheyAreWhenItConnects) {
     const keyhop::test::SavedEnvironment saved{"DISPLAY"};
     ::setenv("DISPLAY", ":9999", 1);
-    framework::X11Keyboard keyboard;
-    EXPECT_FALSE(keyboard.functionKeyDown(1) ||
-                 keyboard.modifierKeyDown(framework::ModifierKey::Shift));
+    EXPECT_FALSE(framework::X11Keyboard().modifierKeyDown(ModifierKey::Shift));
+    const Xvfb server;
+    run("xdotool keydown 71");
+    EXPECT_TRUE(framework::X11Keyboard().functionKeyDown(5));
 }
 
 } // namespace
