@@ -31,8 +31,11 @@ NSMenuItemMBS::~NSMenuItemMBS() = default;
 
 void NSMenuItemMBS::CreateMenuItem(const std::string& title, const std::string& keyEquivalent) {
     entry_->setSeparator(false);
-    // Qt reads "&" as a mnemonic marker; doubled, it shows as itself.
-    entry_->setText(QString::fromStdString(title).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    // Qt reads "&" as a mnemonic marker (doubled, it shows as itself) and a
+    // tab as the start of the shortcut column, so a tab shows as a blank.
+    entry_->setText(QString::fromStdString(title)
+                        .replace(QLatin1Char('&'), QStringLiteral("&&"))
+                        .replace(QLatin1Char('\t'), QLatin1Char(' ')));
     entry_->setShortcut(QKeySequence(QString::fromStdString(keyEquivalent)));
 }
 

@@ -1,5 +1,4 @@
-// The application object: the exception report, the quit event and the one
-// reporting routine.
+// The application object: the exception report and the quit Apple event.
 
 #include "app/App.h"
 #include "framework/AppleEvent.h"
@@ -8,63 +7,43 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace {
 
-using keyhop::test::FakePlatform;
+using framework::RuntimeException;
 
 class AppTest : public testing::Test {
   protected:
-    FakePlatform platform;
+    keyhop::test::FakePlatform platform;
     keyhop::App app;
-
-    std::string reportFor(const framework::RuntimeException* error) {
-        EXPECT_TRUE(app.Event_UnhandledException(error));
-        const auto shown = platform.messages();
-        return shown.empty() ? "<nothing shown>" : shown.back();
-    }
 };
 
-TEST_F(AppTest, ReportOfANilException) {
-    EXPECT_EQ(reportFor(nullptr), "Unhandled exception");
-}
-
-TEST_F(AppTest, ReportWithNumberOnly) {
-    const framework::RuntimeException error(7, "", {});
-    EXPECT_EQ(reportFor(&error), "Unhandled exception\nNumber: 7");
-}
-
-TEST_F(AppTest, ReportShowsTheFirstFourOfSixStackEntries) {
-    const framework::RuntimeException error(7, "abc", {"s0", "s1", "s2", "s3", "s4", "s5"});
-    EXPECT_EQ(reportFor(&error), "Unhandled exception\nNumber: 7\nMessage: abc\n"
-                                 "Stack: s0\n- s1\n- s2\n- s3");
-}
-
-TEST_F(AppTest, ReportWithOneStackEntry) {
-    const framework::RuntimeException error(-3, "", {"only"});
-    EXPECT_EQ(reportFor(&error), "Unhandled exception\nNumber: -3\nStack: only");
-}
-
-TEST_F(AppTest, ReportGoesThroughDisplayMessage) {
-    reportFor(nullptr);
-    EXPECT_EQ(platform.log,
-              (std::vector<std::string>{"front", "beep", "message:Unhandled exception"}));
-}
-
-TEST_F(AppTest, DisplayMessageBringsToFrontThenBeepsThenShowsTheTextUnchanged) {
-    app.displayMessage("  line one\nline \"two\" %APPLICATIONNAME%  ");
-    app.displayMessage("");
-    EXPECT_EQ(platform.log,
-              (std::vector<std::string>{"front", "beep",
-                                        "message:  line one\nline \"two\" %APPLICATIONNAME%  ",
-                                        "front", "beep", "message:"}));
+TEST_F(AppTest, TheReportOfAnUnhandledExceptionIsShownUnchangedThroughDisplayMessage) {
+    const RuntimeException numberOnly(7, "", {});
+    const RuntimeException sixEntries(7, "abc", {"s0", "s1", "s2", "s3", "s4", "s5"});
+    const RuntimeException oneEntry(-3, " %APPLICATIONNAME% ", {"only"});
+    const std::pair<const RuntimeException*, std::string> cases[] = {
+        {nullptr, "Unhandled exception"},
+        {&numberOnly, "Unhandled exception\nNumber: 7"},
+        {&sixEntries, "Unhandled exception\nNumber: 7\nMessage: abc\nStack: s0\n- s1\n- s2\n- s3"},
+        {&oneEntry, "Unhandled exception\nNumber: -3\nMessage:  %APPLICATIONNAME% \nStack: only"},
+    };
+    for (const auto& [error, report] : cases) {
+        platform.log.clear();
+        EXPECT_TRUE(app.Event_UnhandledException(error));
+        EXPECT_EQ(platform.log, (std::vector<std::string>{"front", "beep", "message:" + report}));
+    }
 }
 
 TEST_F(AppTest, OnlyTheQuitAppleEventIsHandled) {
     const framework::AppleEvent event;
-    EXPECT_FALSE(app.Event_HandleAppleEvent(event, "aevt", "odoc"));
-    EXPECT_FALSE(app.Event_HandleAppleEvent(event, "core", "quit"));
-    EXPECT_FALSE(app.Event_HandleAppleEvent(event, "AEVT", "QUIT"));
-    EXPECT_FALSE(app.Event_HandleAppleEvent(event, "", ""));
+    for (const auto& [eventClass, eventID, handled] :
+         {std::tuple{"aevt", "quit", true}, std::tuple{"aevt", "odoc", false},
+          std::tuple{"core", "quit", false}, std::tuple{"AEVT", "QUIT", false}}) {
+        EXPECT_EQ(app.Event_HandleAppleEvent(event, eventClass, eventID), handled)
+            << eventClass << "/" << eventID;
+    }
     EXPECT_TRUE(platform.log.empty());
 }
 

@@ -1,125 +1,88 @@
-// The whole start-up and shut-down order, in process.
+// Start-up and shut-down, in process: from the globals' first values through
+// the event loop to their release.
 
 #include "app/Startup.h"
 #include "app/App.h"
 #include "app/FileTypes.h"
+#include "app/IconPicture.h"
+#include "app/Menu.h"
 #include "framework/Application.h"
 #include "preferences/CommonPreferencesModule.h"
 #include "preferences/PreferencesModule.h"
 #include "support/ConfigHome.h"
 #include "support/FakePlatform.h"
+#include "windows/AboutWindow.h"
 
 #include <gtest/gtest.h>
 
 #include <QTimer>
+#include <QWidget>
 
-#include <csignal>
 #include <functional>
-#include <sys/inotify.h>
-#include <unistd.h>
 
 namespace {
 
 using namespace keyhop;
 
-const std::string preferences = "APPLICATIONNAME = Keyhop\n"
-                                "APPLICATIONVERSION = 1.0\n"
-                                "MAINWINDOWLEFT = 5\n"
-                                "MAINWINDOWTOP = 6\n"
-                                "MAINWINDOWWIDTH = 500\n"
-                                "MAINWINDOWHEIGHT = 400\n"
-                                "FUNCTIONKEY0 = F5\n"
-                                "SHIFTKEY0 = \n"
-                                "CONTROLKEY0 = \n"
-                                "OPTIONKEY0 = \n"
-                                "COMMANDKEY0 = X\n"
-                                "FILENAME0 = Editor\n"
-                                "FILEABSOLUTEPATH0 = /usr/bin/editor\n"
-                                "CHECKFORUPDATE = False\n";
-
-// Counts how often a file in a folder was put in place by a rename.
-class ReplacementCounter final {
-  public:
-    explicit ReplacementCounter(const std::filesystem::path& folder)
-        : fd_(::inotify_init1(IN_NONBLOCK | IN_CLOEXEC)) {
-        // With IN_MOVED_FROM in between, two renames onto one name are never
-        // merged into one event.
-        ::inotify_add_watch(fd_, folder.c_str(), IN_MOVED_FROM | IN_MOVED_TO);
-    }
-    ~ReplacementCounter() { ::close(fd_); }
-    ReplacementCounter(const ReplacementCounter&) = delete;
-    ReplacementCounter& operator=(const ReplacementCounter&) = delete;
-
-    // The replacements of name seen since the last call.
-    int replacements(const std::string& name) {
-        int count = 0;
-        alignas(inotify_event) char buffer[4096];
-        for (ssize_t size; (size = ::read(fd_, buffer, sizeof buffer)) > 0;) {
-            for (ssize_t at = 0; at < size;) {
-                const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
-                if ((event->mask & IN_MOVED_TO) != 0 && event->len > 0 && name == event->name) {
-                    ++count;
-                }
-                at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
-            }
-        }
-        return count;
-    }
-
-  private:
-    int fd_;
-};
-
 class StartupTest : public testing::Test {
   protected:
-    void SetUp() override { test::writeFile(home.preferencesFile(), preferences); }
     void TearDown() override { framework::Application::releaseAppObject(); }
 
     test::ConfigHome home;
+    test::FakePlatform platform;
 };
 
-TEST_F(StartupTest, ModuleGlobalsLiveFromInitialisationToFinalisation) {
+TEST_F(StartupTest, TheQuitAppleEventEndsTheRunAndThePreferencesAreWrittenBeforeTheRelease) {
+    // A line Keyhop never writes shows whether the file was written anew.
+    test::writeFile(home.preferencesFile(), "STALE = 1\nFUNCTIONKEY0 = F5\nFILENAME0 = Editor\n");
     initializeModuleGlobals();
-    ASSERT_TRUE(PreferencesModule::shortcutsList);
     EXPECT_EQ(PreferencesModule::shortcutsList->lastRow(), -1);
-
-    test::FakePlatform platform;
-    QTimer::singleShot(20, [] { std::raise(SIGTERM); });
+    QTimer::singleShot(0, [] { app().handleAppleEvent("aevt", "quit"); });
     EXPECT_EQ(runMain(), 0);
+    // Written by Close from the table that Open loaded.
+    const std::string written = test::readFile(home.preferencesFile()).value_or("");
+    EXPECT_EQ(written.find("STALE"), std::string::npos);
+    EXPECT_NE(written.find("FILENAME0 = Editor\n"), std::string::npos);
     EXPECT_TRUE(platform.log.empty());
-    EXPECT_NE(dynamic_cast<App*>(framework::Application::current()), nullptr);
-    EXPECT_TRUE(FileTypes::pAny);
-    EXPECT_TRUE(CommonPreferencesModule::dictionary_);
-
+    // Windows show the menu bar; file dialogs offer every file.
+    EXPECT_EQ(app().menuBar(), Menu::get());
+    ASSERT_TRUE(FileTypes::pAny);
+    EXPECT_EQ(FileTypes::pAny->Name(), "Any");
+    EXPECT_TRUE(FileTypes::pAny->isRegistered());
     finalizeModuleGlobals();
-    EXPECT_FALSE(PreferencesModule::shortcutsList);
-    EXPECT_FALSE(CommonPreferencesModule::dictionary_);
-    EXPECT_FALSE(FileTypes::pAny);
 }
 
-TEST_F(StartupTest, EveryOrderlyQuitWritesThePreferencesOnceBeforeFinalisation) {
-    const std::vector<std::pair<std::string, std::function<void()>>> roads{
-        {"quit Apple event", [] { app().handleAppleEvent("aevt", "quit"); }},
-        {"SIGTERM", [] { std::raise(SIGTERM); }},
-        {"quitApplication", [] { app().quitApplication(); }},
-    };
-    for (const auto& [road, quit] : roads) {
-        SCOPED_TRACE(road);
-        test::FakePlatform platform;
-        ReplacementCounter counter(home.config());
-        initializeModuleGlobals();
-        QTimer::singleShot(0, quit);
-        EXPECT_EQ(runMain(), 0);
-        // Written from the table that launch loaded, before it was released.
-        EXPECT_EQ(counter.replacements("Keyhop"), 1);
-        EXPECT_EQ(test::readFile(home.preferencesFile()), preferences);
-        EXPECT_EQ(PreferencesModule::shortcutsList->lastRow(), 0);
+// Reports its own release.
+class ReleaseProbe final : public framework::MenuItem {
+  public:
+    explicit ReleaseProbe(std::function<void()> released) : released_(std::move(released)) {}
+    ~ReleaseProbe() override { released_(); }
 
-        finalizeModuleGlobals();
-        framework::Application::releaseAppObject();
-        EXPECT_EQ(counter.replacements("Keyhop"), 0);
-        EXPECT_TRUE(platform.log.empty());
-    }
+  private:
+    std::function<void()> released_;
+};
+
+TEST_F(StartupTest, ModuleGlobalsAreReleasedInTheirOrder) {
+    initializeModuleGlobals();
+    FileTypes::initialize();
+    CommonPreferencesModule::dictionary_ = std::make_unique<CommonPreferencesModule::Dictionary>();
+    const std::weak_ptr<framework::Picture> icon = IconPicture();
+    const std::weak_ptr<Menu> menu = Menu::get();
+    // What is still held when the windows go, when the menu bar goes, and at the end.
+    std::vector<std::string> held;
+    const auto look = [&] {
+        held.push_back(std::string(icon.expired() ? "" : "icon ") +
+                       (FileTypes::pAny ? "fileType " : "") + (menu.expired() ? "" : "menu ") +
+                       (CommonPreferencesModule::dictionary_ ? "dictionary " : "") +
+                       (PreferencesModule::shortcutsList ? "shortcuts" : ""));
+    };
+    QObject::connect(&AboutWindow::get().content(), &QObject::destroyed, look);
+    Menu::get()->Append(std::make_unique<ReleaseProbe>(look));
+    finalizeModuleGlobals();
+    look();
+    EXPECT_EQ(held, (std::vector<std::string>{"fileType menu dictionary shortcuts",
+                                              "dictionary shortcuts", ""}));
+    EXPECT_TRUE(framework::FileType::registeredTypes().empty());
 }
 
 } // namespace

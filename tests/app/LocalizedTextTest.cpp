@@ -1,26 +1,20 @@
-// The menu texts: their keys and English defaults, and a translation in their place.
+// Every localized text of the menus, the launcher and the update check: its
+// English default, and a translation looked up by its own key.
 
 #include "app/CommonMenuModule.h"
 #include "app/MenuModule.h"
 #include "framework/System.h"
+#include "shortcuts/MainTimer.h"
 #include "support/TranslationFolder.h"
+#include "update/CheckForUpdateThread.h"
 
 #include <gtest/gtest.h>
-
-#include <cstdlib>
-#include <sstream>
 
 namespace {
 
 using namespace keyhop;
 
-struct Text {
-    std::string (*getter)();
-    const char* key;
-    const char* english;
-};
-
-const Text texts[] = {
+const std::tuple<std::string (*)(), const char*, const char*> texts[] = {
     {CommonMenuModule::AppleAboutText, "CommonMenuModule.AppleAboutText", "About..."},
     {CommonMenuModule::ApplePreferencesText, "CommonMenuModule.ApplePreferencesText",
      "Preferences..."},
@@ -38,30 +32,27 @@ const Text texts[] = {
     {CommonMenuModule::HelpWebsiteText, "CommonMenuModule.HelpWebsiteText", "Go to the website..."},
     {CommonMenuModule::HelpContactText, "CommonMenuModule.HelpContactText", "Contact us..."},
     {MenuModule::ShortcutsMessage, "MenuModule.ShortcutsMessage", "Shortcuts:"},
+    {MainTimer::FileNotFoundMessage, "MainTimer.FileNotFoundMessage",
+     "The file \"%FILEABSOLUTEPATH%\" could not be found."},
+    {CheckForUpdateThread::NewVersionAvailableMessage,
+     "CheckForUpdateThread.NewVersionAvailableMessage",
+     "Update notification\r\rA new version of %APPLICATIONNAME% is available online.\r"
+     "You can download it right now from our website."},
 };
 
-class MenuTextTest : public testing::Test {
-  protected:
-    void SetUp() override { ::setenv("LC_ALL", "xx_YY.UTF-8", 1); }
-    keyhop::test::TranslationFolder folder;
-};
-
-TEST_F(MenuTextTest, WithoutTranslationsEveryTextIsItsEnglishDefault) {
+TEST(LocalizedText, IsTheEnglishDefaultUntilItsOwnKeyIsTranslated) {
+    const test::TranslationFolder folder;
+    ::setenv("LC_ALL", "xx_YY.UTF-8", 1);
     framework::System::reloadTranslations();
-    for (const auto& text : texts) {
-        EXPECT_EQ(text.getter(), text.english) << text.key;
+    std::string translation;
+    for (const auto& [getter, key, english] : texts) {
+        EXPECT_EQ(getter(), english) << key;
+        translation += std::string(key) + " = <" + key + ">\n";
     }
-}
-
-TEST_F(MenuTextTest, EachTextIsLookedUpByItsOwnKey) {
-    std::ostringstream file;
-    for (const auto& text : texts) {
-        file << text.key << " = [" << text.english << "]\n";
-    }
-    folder.write("xx", file.str());
+    folder.write("xx", translation);
     framework::System::reloadTranslations();
-    for (const auto& text : texts) {
-        EXPECT_EQ(text.getter(), std::string("[") + text.english + "]") << text.key;
+    for (const auto& [getter, key, english] : texts) {
+        EXPECT_EQ(getter(), std::string("<") + key + ">");
     }
 }
 
