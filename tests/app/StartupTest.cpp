@@ -1,12 +1,11 @@
-// Start-up and shut-down, in process: from the globals' first values through
-// the event loop to their release.
+// Start-up and shut-down in process: the event loop runs until the quit
+// Apple event, then the module globals are released in their order.
 
 #include "app/Startup.h"
 #include "app/App.h"
 #include "app/FileTypes.h"
 #include "app/IconPicture.h"
 #include "app/Menu.h"
-#include "framework/Application.h"
 #include "preferences/CommonPreferencesModule.h"
 #include "preferences/PreferencesModule.h"
 #include "support/ConfigHome.h"
@@ -18,39 +17,9 @@
 #include <QTimer>
 #include <QWidget>
 
-#include <functional>
-
 namespace {
 
 using namespace keyhop;
-
-class StartupTest : public testing::Test {
-  protected:
-    void TearDown() override { framework::Application::releaseAppObject(); }
-
-    test::ConfigHome home;
-    test::FakePlatform platform;
-};
-
-TEST_F(StartupTest, TheQuitAppleEventEndsTheRunAndThePreferencesAreWrittenBeforeTheRelease) {
-    // A line Keyhop never writes shows whether the file was written anew.
-    test::writeFile(home.preferencesFile(), "STALE = 1\nFUNCTIONKEY0 = F5\nFILENAME0 = Editor\n");
-    initializeModuleGlobals();
-    EXPECT_EQ(PreferencesModule::shortcutsList->lastRow(), -1);
-    QTimer::singleShot(0, [] { app().handleAppleEvent("aevt", "quit"); });
-    EXPECT_EQ(runMain(), 0);
-    // Written by Close from the table that Open loaded.
-    const std::string written = test::readFile(home.preferencesFile()).value_or("");
-    EXPECT_EQ(written.find("STALE"), std::string::npos);
-    EXPECT_NE(written.find("FILENAME0 = Editor\n"), std::string::npos);
-    EXPECT_TRUE(platform.log.empty());
-    // Windows show the menu bar; file dialogs offer every file.
-    EXPECT_EQ(app().menuBar(), Menu::get());
-    ASSERT_TRUE(FileTypes::pAny);
-    EXPECT_EQ(FileTypes::pAny->Name(), "Any");
-    EXPECT_TRUE(FileTypes::pAny->isRegistered());
-    finalizeModuleGlobals();
-}
 
 // Reports its own release.
 class ReleaseProbe final : public framework::MenuItem {
@@ -62,10 +31,22 @@ class ReleaseProbe final : public framework::MenuItem {
     std::function<void()> released_;
 };
 
-TEST_F(StartupTest, ModuleGlobalsAreReleasedInTheirOrder) {
+TEST(Startup, RunsUntilTheQuitAppleEventThenReleasesTheModuleGlobalsInTheirOrder) {
+    const test::ConfigHome home;
+    const test::FakePlatform platform;
+    test::writeFile(home.preferencesFile(), "CHECKFORUPDATE = False\n");
     initializeModuleGlobals();
-    FileTypes::initialize();
-    CommonPreferencesModule::dictionary_ = std::make_unique<CommonPreferencesModule::Dictionary>();
+    QTimer::singleShot(0, [] { app().handleAppleEvent("aevt", "quit"); });
+    EXPECT_EQ(runMain(), 0);
+    EXPECT_TRUE(platform.log.empty());
+    // Windows show the menu bar; file dialogs offer every file.
+    EXPECT_EQ(app().menuBar(), Menu::get());
+    EXPECT_TRUE(FileTypes::pAny->isRegistered());
+    EXPECT_EQ(FileTypes::pAny->Name(), "Any");
+
+    // The application object, which shares the menu bar, goes first here so
+    // that the menu bar goes with its global.
+    framework::Application::releaseAppObject();
     const std::weak_ptr<framework::Picture> icon = IconPicture();
     const std::weak_ptr<Menu> menu = Menu::get();
     // What is still held when the windows go, when the menu bar goes, and at the end.

@@ -1,9 +1,6 @@
-"""End-to-end harness: the real keyhop binary on a private X display.
-
-Each Desktop has its own Xvfb, optionally a tray host (trayer), and a
-temporary HOME with the XDG folders inside it. Every process it starts is
-stopped by its process id when the Desktop closes.
-"""
+"""The real keyhop on a private X display: each Desktop has its own Xvfb, a tray
+host (trayer) unless told otherwise, and a temporary HOME with the XDG folders;
+every process it starts is stopped by its process id when it closes."""
 
 import ctypes
 import os
@@ -34,14 +31,29 @@ class Desktop:
         self.home = os.path.join(self.root, "home")
         self.config = os.path.join(self.home, ".config")
         self.data = os.path.join(self.home, ".local", "share")
-        os.makedirs(self.config)
-        os.makedirs(self.data)
+        for folder in (self.config, self.data):
+            os.makedirs(folder)
         self.display = None
 
     def __enter__(self):
-        self._start_xvfb()
+        # -noreset: by default the server resets whenever its last client
+        # leaves, and a client connecting in that moment is turned away.
+        read_end, write_end = os.pipe()
+        self.processes.append(subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x800x24",
+             "-nolisten", "tcp", "-noreset"],
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        os.close(write_end)
+        with os.fdopen(read_end, "rb") as pipe:
+            self.display = ":" + pipe.readline().decode().strip()
+        if self.display == ":":
+            raise RuntimeError("Xvfb did not start")
         if self.tray:
-            self._start_tray_host()
+            self.start(["trayer", "--edge", "top", "--align", "right", "--widthtype", "request"])
+            # Keyhop looks for the owner of the tray selection, as every tray client does.
+            if not wait_until(lambda: selection_owned(self.display, "_NET_SYSTEM_TRAY_S0"),
+                              timeout=10):
+                raise RuntimeError("the tray host did not start")
         return self
 
     def __exit__(self, *exc):
@@ -84,8 +96,7 @@ class Desktop:
 
     def window_ids(self, name):
         """The ids of visible windows whose title matches name."""
-        result = self.xdotool("search", "--onlyvisible", "--name", name)
-        return result.stdout.split()
+        return self.xdotool("search", "--onlyvisible", "--name", name).stdout.split()
 
     def close(self):
         for process in reversed(self.processes):
@@ -98,31 +109,6 @@ class Desktop:
                     process.wait()
         self.processes.clear()
         shutil.rmtree(self.root, ignore_errors=True)
-
-    def _start_xvfb(self):
-        # -noreset: by default the server resets whenever its last client
-        # leaves, and a client connecting in that moment is turned away.
-        read_end, write_end = os.pipe()
-        xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x800x24",
-             "-nolisten", "tcp", "-noreset"],
-            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        self.processes.append(xvfb)
-        with os.fdopen(read_end, "rb") as pipe:
-            number = pipe.readline().decode().strip()
-        if not number:
-            raise RuntimeError("Xvfb did not start")
-        self.display = ":" + number
-
-    def _start_tray_host(self):
-        self.start(["trayer", "--edge", "top", "--align", "right", "--widthtype", "request"])
-        if not wait_until(self._tray_owned, timeout=10):
-            raise RuntimeError("the tray host did not start")
-
-    def _tray_owned(self):
-        """Whether a tray host owns the tray selection of screen 0, as Keyhop checks."""
-        return selection_owned(self.display, "_NET_SYSTEM_TRAY_S0")
 
 
 def selection_owned(display, selection):

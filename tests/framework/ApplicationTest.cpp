@@ -19,12 +19,12 @@ using Events = std::vector<std::string>;
 // Records its events and the exceptions reported; Open runs what the test asks.
 class RecordingApplication final : public framework::Application {
   public:
-    std::function<void(RecordingApplication&)> onOpen;
+    std::function<void()> onOpen;
     Events events;
 
     void Event_Open() override {
         events.emplace_back("open");
-        onOpen(*this);
+        onOpen();
         events.emplace_back("open done");
     }
     void Event_Close() override { events.emplace_back("close"); }
@@ -35,15 +35,17 @@ class RecordingApplication final : public framework::Application {
     }
 };
 
-class ApplicationTest : public testing::Test {
-  protected:
-    // A new application object, registered.
-    RecordingApplication& application() {
-        framework::Application::registerAppObject(std::make_unique<RecordingApplication>());
-        return static_cast<RecordingApplication&>(*framework::Application::current());
-    }
-    void TearDown() override { framework::Application::releaseAppObject(); }
-};
+// Runs a new application object until it quits; what it recorded.
+Events run(std::function<void()> onOpen) {
+    auto application = std::make_unique<RecordingApplication>();
+    RecordingApplication& recording = *application;
+    recording.onOpen = std::move(onOpen);
+    framework::Application::registerAppObject(std::move(application));
+    EXPECT_EQ(recording.run(), 0);
+    const Events events = recording.events;
+    framework::Application::releaseAppObject();
+    return events;
+}
 
 // A few rounds of the event loop later, so that it comes from the loop and
 // not from inside Open.
@@ -51,18 +53,7 @@ void later(std::function<void()> action) {
     QTimer::singleShot(5, std::move(action));
 }
 
-TEST_F(ApplicationTest, QuitRunsCloseOnceAfterTheCallerReturns) {
-    auto& app = application();
-    app.onOpen = [](RecordingApplication& self) {
-        self.Quit(3);
-        self.Quit(0);
-        self.events.emplace_back("after quit");
-    };
-    EXPECT_EQ(app.run(), 3);
-    EXPECT_EQ(app.events, (Events{"open", "after quit", "open done", "close"}));
-}
-
-TEST_F(ApplicationTest, EachQuitRequestOfThePlatformClosesOnce) {
+TEST(Application, EachQuitRequestOfThePlatformClosesOnce) {
     const std::function<void()> requests[] = {
         [] {
             std::raise(SIGTERM);
@@ -74,27 +65,22 @@ TEST_F(ApplicationTest, EachQuitRequestOfThePlatformClosesOnce) {
         [] { QCoreApplication::quit(); },
     };
     for (const auto& request : requests) {
-        auto& app = application();
-        app.onOpen = [&request](RecordingApplication&) { later(request); };
-        EXPECT_EQ(app.run(), 0);
-        EXPECT_EQ(app.events, (Events{"open", "open done", "close"}));
+        EXPECT_EQ(run([&request] { later(request); }), (Events{"open", "open done", "close"}));
     }
 }
 
-TEST_F(ApplicationTest, AnExceptionInAnEventIsReportedAndTheLoopGoesOn) {
-    auto& app = application();
-    app.onOpen = [](RecordingApplication& self) {
-        later([&self] {
+TEST(Application, AnExceptionInAnEventIsReportedAndTheLoopGoesOn) {
+    const Events events = run([] {
+        later([] {
             framework::deliverEvent([] { throw framework::RuntimeException(42, "broken"); });
             framework::deliverEvent([] { throw std::out_of_range("index 9"); });
             EXPECT_FALSE(framework::deliverEvent([]() -> bool { throw 7; }));
-            self.Quit(0);
+            framework::Application::current()->Quit(0);
         });
         throw std::runtime_error("open failed");
-    };
-    app.run();
-    EXPECT_EQ(app.events, (Events{"open", "unhandled 0 open failed", "unhandled 42 broken +stack",
-                                  "unhandled 0 index 9", "unhandled 0 ", "close"}));
+    });
+    EXPECT_EQ(events, (Events{"open", "unhandled 0 open failed", "unhandled 42 broken +stack",
+                              "unhandled 0 index 9", "unhandled 0 ", "close"}));
 }
 
 } // namespace

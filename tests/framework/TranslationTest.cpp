@@ -12,35 +12,29 @@ std::string lookup(const std::string& key, const std::string& defaultText) {
     return framework::System::GetLocalizedString(key, defaultText);
 }
 
-TEST(Translation, TheUsersLanguageIsReadLineByLineAndMissingKeysFallBack) {
+TEST(Translation, TheMostSpecificLanguageIsReadLineByLineAndMissingKeysFallBack) {
     const keyhop::test::TranslationFolder folder;
-    folder.write("de", "# Deutsch\n"
-                       "CommonMenuModule.AppleAboutText = Über...\n"
-                       "  CommonMenuModule.AppleQuitText=Beenden  \r\n"
-                       "MenuModule.Empty =\n"
+    folder.write("pt", "# Português\n"
+                       "Quit = Sair\n"
+                       "  About=Sobre...  \r\n"
+                       "Empty =\n"
                        "not a line\n"
                        "Escapes = one\\r\\rtwo\\\\n \\q\n");
-    ::setenv("LANG", "de_DE.UTF-8", 1);
-    EXPECT_EQ(lookup("CommonMenuModule.AppleAboutText", "About..."), "Über...");
-    EXPECT_EQ(lookup("CommonMenuModule.AppleQuitText", "Quit"), "Beenden");
-    EXPECT_EQ(lookup("MenuModule.Empty", "Shortcuts:"), "");
-    EXPECT_EQ(lookup("CommonMenuModule.EditText", "Edit"), "Edit");
-    EXPECT_EQ(lookup("Escapes", ""), "one\r\rtwo\\n \\q");
-}
-
-TEST(Translation, TheMostSpecificLanguageAndVariableWin) {
-    const keyhop::test::TranslationFolder folder;
-    folder.write("pt", "K = português\n");
-    folder.write("pt_BR", "K = brasileiro\n");
-    folder.write("fr", "K = français\n");
+    folder.write("pt_BR", "Quit = Fechar\n");
+    folder.write("fr", "Quit = Quitter\n");
     ::setenv("LANG", "pt_BR.UTF-8", 1);
-    EXPECT_EQ(lookup("K", "default"), "brasileiro");
+    EXPECT_EQ(lookup("Quit", "Quit"), "Fechar");
+    EXPECT_EQ(lookup("About", "About..."), "About...");
     ::setenv("LANG", "pt_PT", 1);
-    EXPECT_EQ(lookup("K", "default"), "português");
+    EXPECT_EQ(lookup("Quit", "Quit"), "Sair");
+    EXPECT_EQ(lookup("About", "About..."), "Sobre...");
+    EXPECT_EQ(lookup("Empty", "Shortcuts:"), "");
+    EXPECT_EQ(lookup("Edit", "Edit"), "Edit");
+    EXPECT_EQ(lookup("Escapes", ""), "one\r\rtwo\\n \\q");
     ::setenv("LC_MESSAGES", "fr_FR@euro", 1);
-    EXPECT_EQ(lookup("K", "default"), "français");
+    EXPECT_EQ(lookup("Quit", "Quit"), "Quitter");
     ::setenv("LC_ALL", "C", 1);
-    EXPECT_EQ(lookup("K", "default"), "default");
+    EXPECT_EQ(lookup("Quit", "Quit"), "Quit");
 }
 
 } // namespace

@@ -4,13 +4,10 @@
 
 #include "support/SavedEnvironment.h"
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <optional>
 #include <sstream>
 #include <stdexcept>
-#include <string>
 
 namespace keyhop::test {
 
@@ -26,12 +23,9 @@ inline std::filesystem::path makeTemporaryFolder() {
 // The whole content of a file; nil when it cannot be read.
 inline std::optional<std::string> readFile(const std::filesystem::path& path) {
     std::ifstream file(path, std::ios::binary);
-    if (!file) {
-        return std::nullopt;
-    }
     std::ostringstream content;
     content << file.rdbuf();
-    return content.str();
+    return file ? std::optional(content.str()) : std::nullopt;
 }
 
 // Writes the content as it is, replacing the file.
@@ -41,8 +35,8 @@ inline void writeFile(const std::filesystem::path& path, const std::string& cont
 
 class ConfigHome final {
   public:
-    // A fresh temporary folder with an empty "config" folder that
-    // XDG_CONFIG_HOME names; HOME may be pointed anywhere meanwhile.
+    // XDG_CONFIG_HOME names an empty "config" folder in a fresh temporary
+    // folder; HOME may be pointed anywhere meanwhile.
     ConfigHome() : saved_({"XDG_CONFIG_HOME", "HOME"}), root_(makeTemporaryFolder()) {
         std::filesystem::create_directory(config());
         ::setenv("XDG_CONFIG_HOME", config().c_str(), 1);
@@ -57,10 +51,9 @@ class ConfigHome final {
     ConfigHome(const ConfigHome&) = delete;
     ConfigHome& operator=(const ConfigHome&) = delete;
 
-    // The temporary folder, for anything else a test needs on disk.
+    // For anything else a test needs on disk.
     const std::filesystem::path& root() const { return root_; }
     std::filesystem::path config() const { return root_ / "config"; }
-    // Where Keyhop keeps its preferences file.
     std::filesystem::path preferencesFile() const { return config() / "Keyhop"; }
 
   private:

@@ -3,7 +3,6 @@
 // test may point them anywhere.
 
 #include <cstdlib>
-#include <initializer_list>
 #include <optional>
 #include <string>
 #include <utility>

@@ -25,10 +25,8 @@ inline bool waitUntil(const std::function<bool()>& condition,
 // The content of the file once it exists; nil when it did not come in time.
 inline std::optional<std::string>
 waitForFile(const std::string& path, std::chrono::milliseconds timeout = std::chrono::seconds(10)) {
-    if (!waitUntil([&] { return std::filesystem::exists(path); }, timeout)) {
-        return std::nullopt;
-    }
-    return readFile(path);
+    return waitUntil([&] { return std::filesystem::exists(path); }, timeout) ? readFile(path)
+                                                                             : std::nullopt;
 }
 
 } // namespace keyhop::test
