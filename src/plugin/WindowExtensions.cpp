@@ -14,8 +14,11 @@
 namespace plugin {
 
 void SetTransparencyMBS(framework::Window& window, int value) {
-    constexpr double invisible = 255.0;
-    window.widget().setWindowOpacity(1.0 - std::clamp(value, 0, 255) / invisible);
+    constexpr int invisible = 255;
+    // Written as a share of 255 so that Qt, which keeps opacity in 255ths,
+    // keeps exactly this step.
+    window.widget().setWindowOpacity((invisible - std::clamp(value, 0, invisible)) /
+                                     static_cast<double>(invisible));
     // Qt sends the opacity when it next waits for events; a fade step that
     // waited would reach the compositor late or merged with the next one.
     if (const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
