@@ -2,8 +2,10 @@
 
 #include "windows/AboutWindow.h"
 #include "app/App.h"
+#include "framework/Picture.h"
 #include "framework/StaticText.h"
 #include "support/FakePlatform.h"
+#include "windows/AboutWindowMetalPicture.h"
 
 #include <gtest/gtest.h>
 
@@ -52,6 +54,8 @@ TEST_F(AboutWindowTest, FadesInWaitsFadesOutAndClosesItself) {
     AboutWindow& window = AboutWindow::get();
     window.Show();
     EXPECT_EQ(window.findControl<framework::StaticText>("NameStaticText")->Text(), "Keyhop 1.0");
+    ASSERT_TRUE(keyhop::AboutWindowMetalPicture());
+    EXPECT_EQ(keyhop::AboutWindowMetalPicture()->Width(), 300);
     EXPECT_EQ(transparency(window), 255);
     EXPECT_EQ(modes(window), (std::vector{Timer::ModeMultiple, Timer::ModeOff, Timer::ModeOff}));
 
