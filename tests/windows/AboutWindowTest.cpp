@@ -1,8 +1,7 @@
-// The About window's fade, its place on the screen and its name line.
+// The About window: its place on the screen, its name line and its fade.
 
 #include "windows/AboutWindow.h"
 #include "app/App.h"
-#include "framework/Picture.h"
 #include "framework/StaticText.h"
 #include "support/FakePlatform.h"
 #include "windows/AboutWindowMetalPicture.h"
@@ -11,7 +10,10 @@
 
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -19,90 +21,62 @@ namespace {
 using framework::Timer;
 using keyhop::AboutWindow;
 
-class AboutWindowTest : public testing::Test {
-  protected:
-    void SetUp() override {
-        framework::Application::registerAppObject(std::make_unique<keyhop::App>());
-    }
-    void TearDown() override {
-        framework::Window::releaseAll();
-        framework::Application::releaseAppObject();
-    }
+TEST(AboutWindow, IsCentredThenFadesInWaitsFadesOutAndClosesItself) {
     keyhop::test::FakePlatform platform;
-};
-
-// What the window shows now: 0 opaque, 255 invisible.
-int transparency(const AboutWindow& window) {
-    return 255 - static_cast<int>(std::lround(window.widget().windowOpacity() * 255));
-}
-
-std::vector<int> modes(const AboutWindow& window) {
-    return {window.FadeInTimer.Mode(), window.AboutTimer.Mode(), window.FadeOutTimer.Mode()};
-}
-
-// Runs the handler ticks times and gives what the window showed after each.
-template <typename Handler> std::vector<int> run(AboutWindow& window, Handler handler, int ticks) {
-    std::vector<int> shown;
-    for (int tick = 0; tick < ticks; ++tick) {
-        (window.*handler)();
-        shown.push_back(transparency(window));
-    }
-    return shown;
-}
-
-TEST_F(AboutWindowTest, FadesInWaitsFadesOutAndClosesItself) {
+    framework::Application::registerAppObject(std::make_unique<keyhop::App>());
+    platform.screenSize = {1024, 768};
     AboutWindow& window = AboutWindow::get();
     window.Show();
+    EXPECT_EQ(std::pair(window.Left(), window.Top()), std::pair(362, 334));
     EXPECT_EQ(window.findControl<framework::StaticText>("NameStaticText")->Text(), "Keyhop 1.0");
     ASSERT_TRUE(keyhop::AboutWindowMetalPicture());
-    EXPECT_EQ(keyhop::AboutWindowMetalPicture()->Width(), 300);
-    EXPECT_EQ(transparency(window), 255);
-    EXPECT_EQ(modes(window), (std::vector{Timer::ModeMultiple, Timer::ModeOff, Timer::ModeOff}));
 
-    std::vector<int> fadeIn;
-    for (int value = 255; value > 0; value -= 10) {
-        fadeIn.push_back(value);
-    }
-    // The 27th tick only hands over to the wait, which shows the last step.
-    fadeIn.push_back(5);
-    EXPECT_EQ(run(window, &AboutWindow::FadeInTimer_Action, 27), fadeIn);
-    EXPECT_EQ(modes(window), (std::vector{Timer::ModeOff, Timer::ModeSingle, Timer::ModeOff}));
-
+    // What the window shows after each tick (0 opaque, 255 invisible), and the
+    // modes of FadeIn, About and FadeOut after each handler (0 off, 1 once, 2 repeating).
+    const auto transparency = [](const AboutWindow& shown) {
+        return 255 - static_cast<int>(std::lround(shown.widget().windowOpacity() * 255));
+    };
+    std::vector<int> shown{transparency(window)}, expected{255};
+    std::string modes;
+    const auto tick = [&](void (AboutWindow::*action)(), int times) {
+        for (int n = 0; n < times; ++n) {
+            (window.*action)();
+            shown.push_back(transparency(window));
+        }
+        for (const Timer* timer : {&window.FadeInTimer, &window.AboutTimer, &window.FadeOutTimer}) {
+            modes += std::to_string(timer->Mode());
+        }
+        modes += ' ';
+    };
+    tick(&AboutWindow::FadeInTimer_Action, 27);
     // Chosen again, it comes to the front and goes on where it was.
     EXPECT_EQ(&AboutWindow::get(), &window);
     window.Show();
-    EXPECT_EQ(transparency(window), 5);
-
-    window.AboutTimer_Action();
-    EXPECT_EQ(window.FadeOutTimer.Mode(), Timer::ModeMultiple);
-    std::vector<int> fadeOut;
-    for (int value = 0; value <= 250; value += 10) {
-        fadeOut.push_back(value);
-    }
-    EXPECT_EQ(run(window, &AboutWindow::FadeOutTimer_Action, 26), fadeOut);
-    EXPECT_TRUE(window.Visible());
-    window.FadeOutTimer_Action();
+    tick(&AboutWindow::AboutTimer_Action, 1);
+    tick(&AboutWindow::FadeOutTimer_Action, 27);
     EXPECT_FALSE(window.Visible());
-    EXPECT_EQ(window.FadeOutTimer.Mode(), Timer::ModeOff);
 
-    // The next request makes a fresh window that fades in from the start.
-    AboutWindow& next = AboutWindow::get();
+    // The last tick of each fade changes nothing: in to 5, kept through the wait; out to 250.
+    for (int value = 255; value >= -5; value -= 10) {
+        expected.push_back(std::max(value, 5));
+    }
+    expected.push_back(5);
+    for (int value = 0; value <= 260; value += 10) {
+        expected.push_back(std::min(value, 250));
+    }
+    EXPECT_EQ(shown, expected);
+    // Called here rather than fired, AboutTimer keeps its single-shot mode.
+    EXPECT_EQ(modes, "010 012 010 ");
+
+    // The next request makes a fresh window that fades in from the start; on
+    // a screen smaller than the window, halving the differences truncates toward zero.
+    platform.screenSize = {295, 99};
+    const AboutWindow& next = AboutWindow::get();
     EXPECT_NE(&next, &window);
     EXPECT_EQ(transparency(next), 255);
-    EXPECT_EQ(next.FadeInTimer.Mode(), Timer::ModeMultiple);
-}
-
-TEST_F(AboutWindowTest, IsCentredOnTheWholeMainScreenTruncatingTowardZero) {
-    struct Case {
-        int screenWidth, screenHeight, left, top;
-    };
-    for (const Case& c : {Case{1024, 768, 362, 334}, Case{295, 99, -2, 0}}) {
-        platform.screenSize = {c.screenWidth, c.screenHeight};
-        const AboutWindow& window = AboutWindow::get();
-        EXPECT_EQ(window.Left(), c.left) << c.screenWidth;
-        EXPECT_EQ(window.Top(), c.top) << c.screenHeight;
-        framework::Window::releaseAll();
-    }
+    EXPECT_EQ(std::pair(next.Left(), next.Top()), std::pair(-2, 0));
+    framework::Window::releaseAll();
+    framework::Application::releaseAppObject();
 }
 
 } // namespace
