@@ -24,7 +24,7 @@ using keyhop::AboutWindow;
 TEST(AboutWindow, IsCentredThenFadesInWaitsFadesOutAndClosesItself) {
     keyhop::test::FakePlatform platform;
     framework::Application::registerAppObject(std::make_unique<keyhop::App>());
-    platform.screenSize = {1024, 768};
+    platform.screen = {1024, 768};
     AboutWindow& window = AboutWindow::get();
     window.Show();
     EXPECT_EQ(std::pair(window.Left(), window.Top()), std::pair(362, 334));
@@ -70,7 +70,7 @@ TEST(AboutWindow, IsCentredThenFadesInWaitsFadesOutAndClosesItself) {
 
     // The next request makes a fresh window that fades in from the start; on
     // a screen smaller than the window, halving the differences truncates toward zero.
-    platform.screenSize = {295, 99};
+    platform.screen = {295, 99};
     const AboutWindow& next = AboutWindow::get();
     EXPECT_NE(&next, &window);
     EXPECT_EQ(transparency(next), 255);
