@@ -21,8 +21,9 @@ void SetTransparencyMBS(framework::Window& window, int value) {
                                      static_cast<double>(invisible));
     // Qt sends the opacity when it next waits for events; a fade step that
     // waited would reach the compositor late or merged with the next one.
-    if (const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>()) {
-        xcb_flush(x11->connection());
+    const auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (xcb_connection_t* connection = x11 != nullptr ? x11->connection() : nullptr) {
+        xcb_flush(connection);
     }
 }
 
