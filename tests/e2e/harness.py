@@ -23,6 +23,15 @@ def wait_until(predicate, timeout=5.0, interval=0.02):
         time.sleep(interval)
 
 
+def read_text(path):
+    """The file's text; "" while it does not exist."""
+    try:
+        with open(path) as file:
+            return file.read()
+    except FileNotFoundError:
+        return ""
+
+
 class Desktop:
     def __init__(self, tray=True):
         self.tray = tray

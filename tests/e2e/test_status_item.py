@@ -5,10 +5,18 @@ import os
 import time
 import unittest
 
-from harness import Desktop, wait_until
+from harness import Desktop, read_text, wait_until
 
 # A line Keyhop never writes: gone from the file once Keyhop rewrote it.
 STALE = "STALE = 1\n"
+
+
+def visible_keyhop_windows(desktop):
+    return desktop.xdotool("search", "--onlyvisible", "--classname", "keyhop").stdout.split()
+
+
+def is_tool_tip(desktop, window):
+    return "TOOLTIP" in desktop.run(["xprop", "-id", window, "_NET_WM_WINDOW_TYPE"]).stdout
 
 
 class TrayTest(unittest.TestCase):
@@ -18,32 +26,35 @@ class TrayTest(unittest.TestCase):
             file.write(STALE)
         return desktop.start_keyhop()
 
+    def start_with_tray_icon(self, desktop):
+        """Starts keyhop and returns it with the window of its tray icon."""
+        keyhop = TrayTest.start(self, desktop)
+        icons = wait_until(lambda: visible_keyhop_windows(desktop), timeout=10)
+        self.assertEqual(len(icons), 1, "one tray icon and no other window")
+        tree = desktop.run(["xwininfo", "-root", "-tree"]).stdout
+        self.assertIn(hex(int(icons[0])), tree[tree.index('("panel" "trayer")'):],
+                      "the icon sits in trayer's panel")
+        return keyhop, icons[0]
+
+    def open_menu(self, desktop, icon):
+        """Clicks the icon and returns the window of the menu it opens."""
+        desktop.xdotool("mousemove", "--window", icon, "10", "10", "click", "1")
+        menus = wait_until(lambda: [window for window in visible_keyhop_windows(desktop)
+                                    if window != icon and not is_tool_tip(desktop, window)],
+                           timeout=10)
+        self.assertTrue(menus, "a click on the icon opens its menu")
+        # Mapped is not yet listening: give the menu a moment to take the keyboard.
+        time.sleep(0.3)
+        return menus[0]
+
     def assert_quit_in_order(self, keyhop):
         self.assertEqual(keyhop.wait(timeout=10), 0)
-        with open(self.preferences) as file:
-            self.assertNotIn(STALE, file.read())
+        self.assertNotIn(STALE, read_text(self.preferences))
 
     def test_the_icon_sits_in_the_tray_and_its_menu_quits(self):
         with Desktop() as desktop:
-            keyhop = self.start(desktop)
-
-            def windows():
-                """Keyhop's visible windows but its tool tip."""
-                found = desktop.xdotool("search", "--onlyvisible", "--classname", "keyhop")
-                return [window for window in found.stdout.split() if "TOOLTIP" not in desktop.run(
-                    ["xprop", "-id", window, "_NET_WM_WINDOW_TYPE"]).stdout]
-
-            icons = wait_until(windows, timeout=10)
-            self.assertEqual(len(icons), 1, "one tray icon and no other window")
-            tree = desktop.run(["xwininfo", "-root", "-tree"]).stdout
-            self.assertIn(hex(int(icons[0])), tree[tree.index('("panel" "trayer")'):],
-                          "the icon sits in trayer's panel")
-            desktop.xdotool("mousemove", "--window", icons[0], "10", "10")
-            desktop.xdotool("click", "1")
-            self.assertTrue(wait_until(lambda: len(windows()) > 1, timeout=10),
-                            "a click on the icon opens its menu")
-            # Mapped is not yet listening: give the menu a moment to take the keyboard.
-            time.sleep(0.3)
+            keyhop, icon = self.start_with_tray_icon(desktop)
+            self.open_menu(desktop, icon)
             # About, Preferences, then Quit: the separator is skipped.
             desktop.xdotool("key", "Down", "Down", "Down", "Return")
             self.assert_quit_in_order(keyhop)
