@@ -1,6 +1,6 @@
-// The localized texts of the menus, the launcher and the update check are
-// each looked up by their own key (their English texts show in the tests of
-// where they are used).
+// Localized texts: the translation file of the user's language, else the
+// default; each text of the menus, the launcher and the update check is
+// looked up by its own key (their English texts show where they are used).
 
 #include "app/CommonMenuModule.h"
 #include "app/MenuModule.h"
@@ -14,6 +14,36 @@
 namespace {
 
 using namespace keyhop;
+
+std::string lookup(const std::string& key, const std::string& defaultText) {
+    framework::System::reloadTranslations();
+    return framework::System::GetLocalizedString(key, defaultText);
+}
+
+TEST(LocalizedText, TheMostSpecificLanguageIsReadLineByLineAndMissingKeysFallBack) {
+    const test::TranslationFolder folder;
+    folder.write("pt", "# Português\n"
+                       "Quit = Sair\n"
+                       "  About=Sobre...  \r\n"
+                       "Empty =\n"
+                       "not a line\n"
+                       "Escapes = one\\r\\rtwo\\\\n \\q\n");
+    folder.write("pt_BR", "Quit = Fechar\n");
+    folder.write("fr", "Quit = Quitter\n");
+    ::setenv("LANG", "pt_BR.UTF-8", 1);
+    EXPECT_EQ(lookup("Quit", "Quit"), "Fechar");
+    EXPECT_EQ(lookup("About", "About..."), "About...");
+    ::setenv("LANG", "pt_PT", 1);
+    EXPECT_EQ(lookup("Quit", "Quit"), "Sair");
+    EXPECT_EQ(lookup("About", "About..."), "Sobre...");
+    EXPECT_EQ(lookup("Empty", "Shortcuts:"), "");
+    EXPECT_EQ(lookup("Edit", "Edit"), "Edit");
+    EXPECT_EQ(lookup("Escapes", ""), "one\r\rtwo\\n \\q");
+    ::setenv("LC_MESSAGES", "fr_FR@euro", 1);
+    EXPECT_EQ(lookup("Quit", "Quit"), "Quitter");
+    ::setenv("LC_ALL", "C", 1);
+    EXPECT_EQ(lookup("Quit", "Quit"), "Quit");
+}
 
 TEST(LocalizedText, EachTextIsLookedUpByItsOwnKey) {
     const std::pair<std::string (*)(), std::string> texts[] = {

@@ -70,29 +70,19 @@ class Desktop:
 
     @property
     def env(self):
-        env = {
-            "PATH": os.environ.get("PATH", "/usr/bin:/bin"),
-            "HOME": self.home,
-            "DISPLAY": self.display,
-            "XDG_CONFIG_HOME": self.config,
-            "XDG_DATA_HOME": self.data,
-            "XDG_RUNTIME_DIR": self.root,
-            "LANG": "C.UTF-8",
-            "QT_QPA_PLATFORM": "xcb",
-        }
+        env = dict(PATH=os.environ.get("PATH", "/usr/bin:/bin"), HOME=self.home,
+                   DISPLAY=self.display, XDG_CONFIG_HOME=self.config, XDG_DATA_HOME=self.data,
+                   XDG_RUNTIME_DIR=self.root, LANG="C.UTF-8", QT_QPA_PLATFORM="xcb")
         # Sanitizer builds are run with their options.
-        for name in ("ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS"):
-            if name in os.environ:
-                env[name] = os.environ[name]
+        env.update({name: value for name, value in os.environ.items()
+                    if name in ("ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS")})
         return env
 
-    def start(self, argv, **kwargs):
+    def start(self, argv):
         """Starts a process on this desktop; it is stopped when the desktop closes."""
-        process = subprocess.Popen(
-            argv, env=kwargs.pop("env", self.env), stdout=kwargs.pop("stdout", subprocess.DEVNULL),
-            stderr=kwargs.pop("stderr", subprocess.DEVNULL), **kwargs)
-        self.processes.append(process)
-        return process
+        self.processes.append(subprocess.Popen(
+            argv, env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        return self.processes[-1]
 
     def start_keyhop(self):
         return self.start([KEYHOP])

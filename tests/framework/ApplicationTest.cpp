@@ -1,8 +1,10 @@
-// The event loop, guarded events and every road to an orderly quit.
+// The event loop, guarded events, every road to an orderly quit, and threads
+// whose work and exceptions reach the main thread while they wait.
 
 #include "framework/Application.h"
 #include "framework/EventDelivery.h"
 #include "framework/RuntimeException.h"
+#include "framework/Thread.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +13,8 @@
 
 #include <csignal>
 #include <functional>
+#include <future>
+#include <thread>
 
 namespace {
 
@@ -81,6 +85,45 @@ TEST(Application, AnExceptionInAnEventIsReportedAndTheLoopGoesOn) {
     });
     EXPECT_EQ(events, (Events{"open", "unhandled 0 open failed", "unhandled 42 broken +stack",
                               "unhandled 0 index 9", "unhandled 0 ", "close"}));
+}
+
+std::string where() {
+    static const std::thread::id mainThread = std::this_thread::get_id();
+    return std::this_thread::get_id() == mainThread ? " on the main thread" : " elsewhere";
+}
+
+class AskingThread final : public framework::Thread {
+  public:
+    Events& events = static_cast<RecordingApplication&>(*framework::Application::current()).events;
+    std::promise<void> destroyed;
+
+    ~AskingThread() override {
+        events.emplace_back("destroyed");
+        destroyed.set_value();
+    }
+    void Event_Run() override {
+        events.push_back("run" + where());
+        runOnMainThread([this] { events.push_back("work" + where()); });
+        events.emplace_back("after the work");
+        throw std::runtime_error("thrown");
+    }
+};
+
+TEST(Thread, RunsBesideTheMainThreadWhichRunsItsWorkAndReportsItsException) {
+    where(); // learns which thread is the main one
+    framework::Application::registerAppObject(std::make_unique<RecordingApplication>());
+    auto thread = std::make_shared<AskingThread>();
+    const Events& events = thread->events;
+    auto gone = thread->destroyed.get_future();
+    thread->Run();
+    // The running thread owns itself.
+    thread.reset();
+    while (gone.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    }
+    EXPECT_EQ(events, (Events{"run elsewhere", "work on the main thread", "after the work",
+                              "unhandled 0 thrown", "destroyed"}));
+    framework::Application::releaseAppObject();
 }
 
 } // namespace
