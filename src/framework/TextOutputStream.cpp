@@ -68,7 +68,7 @@ void removeLeftovers(const fs::path& target) {
         if (dot == std::string_view::npos || !allDigits(middle.substr(0, dot)) ||
             !allDigits(middle.substr(dot + 1)) ||
             std::from_chars(middle.data(), middle.data() + dot, pid).ec != std::errc() ||
-            pid <= 0 || pid == ::getpid()) {
+            pid <= 0) {
             continue;
         }
         if (::kill(pid, 0) != 0 && errno == ESRCH) {

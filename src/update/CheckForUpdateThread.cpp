@@ -27,7 +27,8 @@ void CheckForUpdateThread::Event_Run() {
     // Only the version file itself counts: an error page or a redirection
     // may name the application too. Any good reply that names it without the
     // running version announces a new one; so 1.10 is no news to a running 1.1.
-    if (socket->HTTPStatusCode() == 200 && framework::InStr(reply, applicationName) > 0 && framework::InStr(reply, versionText) == 0) {
+    if (socket->HTTPStatusCode() == 200 && framework::InStr(reply, applicationName) > 0 &&
+        framework::InStr(reply, versionText) == 0) {
         // Texts are looked up and messages shown on the main thread only.
         runOnMainThread([applicationName] {
             app().displayMessage(framework::Replace(NewVersionAvailableMessage(),
