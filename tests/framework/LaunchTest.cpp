@@ -12,6 +12,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/wait.h>
+#include <tuple>
 #include <unistd.h>
 
 namespace {
@@ -30,36 +31,27 @@ void writeFile(const fs::path& path, const std::string& content, fs::perms permi
 TEST(LaunchTest, OnlyProgramsAreStartedAndEveryOtherItemGoesToItsHandler) {
     const keyhop::test::FakePlatform platform;
     const keyhop::test::ConfigHome home;
-    const struct {
-        std::string name;
-        std::string content;
-        fs::perms permissions;
-        Argv handler;
-    } files[] = {
+    // An empty content makes a folder.
+    const std::tuple<const char*, const char*, fs::perms, Argv> items[] = {
         {"program", "#!/bin/sh\n", executable, {}},
-        {"binary",
-         "\x7f"
-         "ELF\x02\x01\x01",
-         executable,
-         {}},
+        {"binary", "\177ELF\2\1\1", executable, {}},
         {"entry.desktop", "[Desktop Entry]\n", executable, {"gio", "launch"}},
-        {"document.txt", "text", readable, {"xdg-open"}},
+        {"script.sh", "#!/bin/sh\n", readable, {"xdg-open"}},
         // On FAT and network mounts every file has the execute bit.
         {"document.pdf", "%PDF-1.4\n", executable, {"xdg-open"}},
-        {"script.sh", "#!/bin/sh\n", readable, {"xdg-open"}},
-        {"folder.desktop", "", readable, {"xdg-open"}},
+        {"folder.desktop", "", executable, {"xdg-open"}},
     };
-    for (const auto& file : files) {
-        const fs::path path = home.root() / file.name;
-        if (file.content.empty()) {
+    for (const auto& [name, content, permissions, handler] : items) {
+        const fs::path path = home.root() / name;
+        if (*content == '\0') {
             fs::create_directory(path);
         } else {
-            writeFile(path, file.content, file.permissions);
+            writeFile(path, content, permissions);
         }
         framework::FolderItem(path.string()).Launch(true);
-        Argv expected = file.handler;
+        Argv expected = handler;
         expected.push_back(path.string());
-        EXPECT_EQ(platform.started.back(), expected) << file.name;
+        EXPECT_EQ(platform.started.back(), expected) << name;
     }
 }
 
@@ -67,10 +59,11 @@ TEST(LaunchTest, AProgramStartsWithItsExactPathNotAsOurChildAndWithNoneOfOurFile
     const keyhop::test::ConfigHome home;
     const std::string marker = (home.root() / "marker").string();
     const std::string program = (home.root() / "-x 'a' \"b\" $y $(id); *?ü").string();
+    const std::string report =
+        "{ printf '%s\\n' \"$0\"; grep PPid /proc/$$/status; ls -l /proc/$$/fd; }";
     writeFile(program,
-              "#!/bin/sh\n{ printf '%s\\n' \"$0\"; grep PPid /proc/$$/status; ls -l /proc/$$/fd; }"
-              " > '" +
-                  marker + ".tmp' && mv '" + marker + ".tmp' '" + marker + "'\n",
+              "#!/bin/sh\n" + report + " > " + marker + ".tmp; mv " + marker + ".tmp " + marker +
+                  "\n",
               executable);
     // A file of ours that a careless launcher would pass on.
     const int fd = ::open((home.root() / "kept-open-by-keyhop").c_str(), O_CREAT | O_WRONLY, 0600);

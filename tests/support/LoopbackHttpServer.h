@@ -16,11 +16,8 @@ class LoopbackHttpServer final {
     // and body, or anything else) and closes; nil never answers.
     explicit LoopbackHttpServer(std::optional<std::string> reply);
     ~LoopbackHttpServer();
-    LoopbackHttpServer(const LoopbackHttpServer&) = delete;
-    LoopbackHttpServer& operator=(const LoopbackHttpServer&) = delete;
 
     std::string address() const { return "http://127.0.0.1:" + std::to_string(port_); }
-    int port() const { return port_; }
     // The request's header with its CR LF line ends; nil until it has come.
     std::optional<std::string> request() const;
 
