@@ -50,9 +50,7 @@ bool isProgram(const std::string& path) {
     const ssize_t count = ::read(fd, start, sizeof start);
     ::close(fd);
     const std::string_view head(start, count > 0 ? static_cast<std::size_t>(count) : 0);
-    return head == "\x7f"
-                   "ELF" ||
-           head.starts_with("#!");
+    return head == "\177ELF" || head.starts_with("#!");
 }
 
 } // namespace
