@@ -9,9 +9,19 @@ namespace {
 constexpr int designWidth = 460;
 constexpr int designHeight = 320;
 
+framework::WindowRecord windowRecord() {
+    framework::WindowRecord record;
+    record.width = designWidth;
+    record.height = designHeight;
+    record.minWidth = designWidth;
+    record.minHeight = designHeight;
+    record.closeButton = false;
+    return record;
+}
+
 } // namespace
 
-MainWindow::MainWindow() : Window(designWidth, designHeight) {}
+MainWindow::MainWindow() : Window(windowRecord()) {}
 
 MainWindow& MainWindow::get() {
     return instance<MainWindow>();

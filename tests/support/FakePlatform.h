@@ -8,6 +8,7 @@
 #include <QSystemTrayIcon>
 
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -31,6 +32,11 @@ class FakePlatform final : public framework::PlatformServices {
     // Runs while a message box is "open", before it is dismissed.
     std::function<void(const std::string&)> onMessageBox;
 
+    // Whether file dialogs can be made; what the next one answers (nil: cancelled).
+    bool fileDialogs = true;
+    std::optional<std::string> chosenPath;
+    framework::ScreenSize screen{1024, 768};
+
     // The desktop's tray. Menus, entries and the icon are real Qt objects
     // (they work on the offscreen platform); the icon is never shown.
     bool trayAvailable = true;
@@ -46,6 +52,17 @@ class FakePlatform final : public framework::PlatformServices {
     void showMessageBox(const std::string& text) override;
     void beep() override;
     void bringApplicationToFront() override;
+    bool fileDialogsAvailable() override { return fileDialogs; }
+    std::optional<std::string> chooseFile(const std::string& folder,
+                                          const std::vector<std::string>&) override {
+        return log.push_back("chooseFile:" + folder), chosenPath;
+    }
+    std::optional<std::string> chooseFolder(const std::string& folder) override {
+        return log.push_back("chooseFolder:" + folder), chosenPath;
+    }
+    framework::ScreenSize screenSize(int index) override {
+        return index == 0 ? screen : framework::ScreenSize{};
+    }
     bool functionKeyDown(int number) override;
     bool modifierKeyDown(framework::ModifierKey key) override;
     void startDetached(const std::vector<std::string>& argv) override;
