@@ -12,6 +12,13 @@ class NoDisplayServices final : public PlatformServices {
     void showMessageBox(const std::string& text) override;
     void beep() override {}
     void bringApplicationToFront() override {}
+    bool fileDialogsAvailable() override { return false; }
+    std::optional<std::string> chooseFile(const std::string&,
+                                          const std::vector<std::string>&) override {
+        return std::nullopt;
+    }
+    std::optional<std::string> chooseFolder(const std::string&) override { return std::nullopt; }
+    ScreenSize screenSize(int) override { return {}; }
     bool functionKeyDown(int) override { return false; }
     bool modifierKeyDown(ModifierKey) override { return false; }
     void startDetached(const std::vector<std::string>& argv) override;
