@@ -14,6 +14,10 @@ class ContainerControl : public Control, public ControlOwner {
   protected:
     // Built at its design size; its owner then places it.
     ContainerControl(ControlOwner& owner, std::string name, int width, int height);
+
+  private:
+    // Wherever the window puts the pane, its own controls follow their locks.
+    void boundsChanged() override;
 };
 
 } // namespace framework

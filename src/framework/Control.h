@@ -53,6 +53,9 @@ class Control {
   private:
     friend class ControlOwner;
     void followOwnerResize(int ownerWidth, int ownerHeight);
+    void place(int left, int top, int width, int height);
+    // Called after every change of place or size.
+    virtual void boundsChanged() {}
 
     std::string name_;
     // Owned by the owner's content widget.

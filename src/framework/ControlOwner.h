@@ -33,12 +33,15 @@ class ControlOwner {
     virtual QWidget& content() const = 0;
 
   protected:
-    ControlOwner() = default;
+    ControlOwner();
     // Raises Open on every control in creation order, a pane's own controls
     // before the pane itself.
     void raiseControlOpenEvents();
     // Moves and sizes the controls by their locks to the content's new size.
     void applyLocks(int width, int height);
+    // Destroys the controls, with their widgets; for owners whose content
+    // widget goes before the controls would.
+    void releaseControls();
 
   private:
     Control* find(const std::string& name) const;
