@@ -5,6 +5,8 @@
 
 #include "framework/Control.h"
 
+#include <memory>
+
 namespace framework {
 
 class Listbox final : public Control {
@@ -15,6 +17,7 @@ class Listbox final : public Control {
     static constexpr int AlignRight = 3;
 
     Listbox(ControlOwner& owner, std::string name);
+    ~Listbox() override;
 
     int ColumnCount() const;
     void setColumnCount(int count);
@@ -54,6 +57,14 @@ class Listbox final : public Control {
     // Compares two rows on a column: true with result -1, 0 or 1 set, or
     // false to let the list compare the two cells as text.
     std::function<bool(int row1, int row2, int column, int& result)> CompareRows;
+
+  private:
+    void sortOn(int column, int direction);
+    int compareRows(int row1, int row2, int column) const;
+    void applyColumnWidths();
+
+    struct Private;
+    std::unique_ptr<Private> d_;
 };
 
 } // namespace framework
