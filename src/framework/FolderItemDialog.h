@@ -16,12 +16,16 @@ class FolderItemDialog {
 
     // The file types admitted, as "Any;": any file.
     void setFilter(const std::string& filter) { filter_ = filter; }
-    void setInitialDirectory(std::optional<FolderItem> folder) { initialDirectory_ = std::move(folder); }
+    void setInitialDirectory(std::optional<FolderItem> folder) {
+        initialDirectory_ = std::move(folder);
+    }
     // Application-modal; the chosen item, or nil when the user cancels.
     virtual std::optional<FolderItem> ShowModal() = 0;
 
   protected:
     FolderItemDialog() = default;
+    // "" when no initial directory is set.
+    std::string startFolder() const;
 
     std::string filter_;
     std::optional<FolderItem> initialDirectory_;

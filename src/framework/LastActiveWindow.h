@@ -6,7 +6,7 @@ class QWidget;
 
 namespace framework {
 
-// Its top-level widget; nil when none is left.
+// The top-level widget of the shown window activated last; nil for none.
 QWidget* lastActiveWindow();
 
 } // namespace framework

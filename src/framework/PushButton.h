@@ -4,6 +4,8 @@
 
 #include "framework/Control.h"
 
+class QShortcut;
+
 namespace framework {
 
 class PushButton final : public Control {
@@ -17,6 +19,11 @@ class PushButton final : public Control {
 
     // Raised when the button is pressed.
     std::function<void()> Action;
+
+  private:
+    // Owned by the button's widget.
+    QShortcut* defaultKeys_;
+    QShortcut* cancelKeys_;
 };
 
 } // namespace framework

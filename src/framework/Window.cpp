@@ -31,9 +31,17 @@ std::map<std::type_index, std::unique_ptr<Window>>& openWindows() {
     return *windows;
 }
 
-QPointer<QWidget>& lastActive() {
-    static auto* widget = new QPointer<QWidget>;
-    return *widget;
+// The windows in the order the user was last in them, the latest last.
+std::vector<QPointer<QWidget>>& activations() {
+    static auto* windows = new std::vector<QPointer<QWidget>>;
+    return *windows;
+}
+
+void noteActivation(QWidget& window) {
+    std::erase_if(activations(), [&window](const QPointer<QWidget>& seen) {
+        return seen.isNull() || seen == &window;
+    });
+    activations().emplace_back(&window);
 }
 
 // A closed window waiting for the event loop to come back to where it was
@@ -89,7 +97,12 @@ Qt::WindowFlags flagsOf(const WindowRecord& record) {
 } // namespace
 
 QWidget* lastActiveWindow() {
-    return lastActive().data();
+    for (auto it = activations().rbegin(); it != activations().rend(); ++it) {
+        if (!it->isNull() && (*it)->isVisible()) {
+            return it->data();
+        }
+    }
+    return nullptr;
 }
 
 struct Window::Private {
@@ -133,7 +146,7 @@ class Window::Private::TopWidget final : public QWidget {
     bool event(QEvent* event) override {
         if (d_ != nullptr) {
             if (event->type() == QEvent::WindowActivate) {
-                lastActive() = this;
+                noteActivation(*this);
                 Window& window = d_->self;
                 deliverEvent([&window] { window.Event_Activate(); });
             } else if (event->type() == QEvent::Enter) {
