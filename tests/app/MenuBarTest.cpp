@@ -84,7 +84,6 @@ class MenuCommandTest : public testing::Test {
     void SetUp() override {
         framework::Application::registerAppObject(std::make_unique<App>());
         applicationAddMenuHandlers();
-        // The list window reads it.
         PreferencesModule::shortcutsList = std::make_unique<ShortcutTable>();
     }
     void TearDown() override {
