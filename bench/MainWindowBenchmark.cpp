@@ -8,6 +8,8 @@
 #include "preferences/PreferencesModule.h"
 #include "windows/MainWindow.h"
 
+#include "LargeShortcutTable.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
@@ -19,19 +21,7 @@
 namespace {
 
 using namespace keyhop;
-
-// Rows in no order of their keys, so that the sort has work to do.
-void fillTable(int rows) {
-    PreferencesModule::shortcutsList = std::make_unique<ShortcutTable>();
-    ShortcutTable& table = *PreferencesModule::shortcutsList;
-    table.resize(rows - 1);
-    for (int r = 0; r < rows; ++r) {
-        table.cell(r, 0) = "F" + std::to_string(r * 7 % 19 + 1);
-        table.cell(r, 1) = r % 2 == 0 ? "X" : "";
-        table.cell(r, 5) = "Application number " + std::to_string(r);
-        table.cell(r, 6) = "/opt/app" + std::to_string(r);
-    }
-}
+using bench::fillTable;
 
 // A closed window is destroyed once the event loop gets to it.
 void closeWindow() {
