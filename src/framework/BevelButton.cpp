@@ -9,26 +9,19 @@
 
 namespace framework {
 
-namespace {
-
-QPushButton& button(const Control& control) {
-    return static_cast<QPushButton&>(control.widget());
-}
-
-} // namespace
-
 BevelButton::BevelButton(ControlOwner& owner, std::string name)
     : Control(owner, std::move(name), new QPushButton) {
-    button(*this).setFocusPolicy(Qt::NoFocus);
-    QObject::connect(&button(*this), &QPushButton::clicked, [this] { raiseEvent(Action); });
+    widgetAs<QPushButton>().setFocusPolicy(Qt::NoFocus);
+    QObject::connect(&widgetAs<QPushButton>(), &QPushButton::clicked,
+                     [this] { raiseEvent(Action); });
 }
 
 std::string BevelButton::Caption() const {
-    return writtenText(button(*this).text());
+    return writtenText(widgetAs<QPushButton>().text());
 }
 
 void BevelButton::setCaption(const std::string& caption) {
-    button(*this).setText(shownText(caption));
+    widgetAs<QPushButton>().setText(shownText(caption));
 }
 
 } // namespace framework

@@ -10,33 +10,25 @@
 
 namespace framework {
 
-namespace {
-
-QCheckBox& box(const Control& control) {
-    return static_cast<QCheckBox&>(control.widget());
-}
-
-} // namespace
-
 CheckBox::CheckBox(ControlOwner& owner, std::string name)
     : Control(owner, std::move(name), new QCheckBox) {
-    QObject::connect(&box(*this), &QCheckBox::toggled, [this] { raiseEvent(Action); });
+    QObject::connect(&widgetAs<QCheckBox>(), &QCheckBox::toggled, [this] { raiseEvent(Action); });
 }
 
 std::string CheckBox::Caption() const {
-    return writtenText(box(*this).text());
+    return writtenText(widgetAs<QCheckBox>().text());
 }
 
 void CheckBox::setCaption(const std::string& caption) {
-    box(*this).setText(shownText(caption));
+    widgetAs<QCheckBox>().setText(shownText(caption));
 }
 
 bool CheckBox::Value() const {
-    return box(*this).isChecked();
+    return widgetAs<QCheckBox>().isChecked();
 }
 
 void CheckBox::setValue(bool value) {
-    box(*this).setChecked(value);
+    widgetAs<QCheckBox>().setChecked(value);
 }
 
 } // namespace framework

@@ -49,6 +49,8 @@ class Control {
   protected:
     // The control takes its widget into its owner's content.
     Control(ControlOwner& owner, std::string name, QWidget* widget);
+    // The widget as the class the control made it.
+    template <typename W> W& widgetAs() const { return static_cast<W&>(*widget_); }
 
   private:
     friend class ControlOwner;

@@ -6,23 +6,15 @@
 
 namespace framework {
 
-namespace {
-
-QLineEdit& field(const Control& control) {
-    return static_cast<QLineEdit&>(control.widget());
-}
-
-} // namespace
-
 EditField::EditField(ControlOwner& owner, std::string name)
     : Control(owner, std::move(name), new QLineEdit) {}
 
 std::string EditField::Text() const {
-    return field(*this).text().toStdString();
+    return widgetAs<QLineEdit>().text().toStdString();
 }
 
 void EditField::setText(const std::string& text) {
-    field(*this).setText(QString::fromStdString(text));
+    widgetAs<QLineEdit>().setText(QString::fromStdString(text));
 }
 
 } // namespace framework

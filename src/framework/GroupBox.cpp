@@ -8,23 +8,15 @@
 
 namespace framework {
 
-namespace {
-
-QGroupBox& box(const Control& control) {
-    return static_cast<QGroupBox&>(control.widget());
-}
-
-} // namespace
-
 GroupBox::GroupBox(ControlOwner& owner, std::string name)
     : Control(owner, std::move(name), new QGroupBox) {}
 
 std::string GroupBox::Caption() const {
-    return writtenText(box(*this).title());
+    return writtenText(widgetAs<QGroupBox>().title());
 }
 
 void GroupBox::setCaption(const std::string& caption) {
-    box(*this).setTitle(shownText(caption));
+    widgetAs<QGroupBox>().setTitle(shownText(caption));
 }
 
 } // namespace framework

@@ -10,23 +10,15 @@
 
 namespace framework {
 
-namespace {
-
-QComboBox& combo(const Control& control) {
-    return static_cast<QComboBox&>(control.widget());
-}
-
-} // namespace
-
 PopupMenu::PopupMenu(ControlOwner& owner, std::string name)
     : Control(owner, std::move(name), new QComboBox) {
-    QObject::connect(&combo(*this), &QComboBox::currentIndexChanged,
+    QObject::connect(&widgetAs<QComboBox>(), &QComboBox::currentIndexChanged,
                      [this] { raiseEvent(Change); });
 }
 
 void PopupMenu::AddRow(const std::string& text) {
     // Qt selects the first item added to an empty menu: keep the selection.
-    QComboBox& menu = combo(*this);
+    QComboBox& menu = widgetAs<QComboBox>();
     const int selected = menu.currentIndex();
     const QSignalBlocker quiet(menu);
     menu.addItem(QString::fromStdString(text));
@@ -34,24 +26,24 @@ void PopupMenu::AddRow(const std::string& text) {
 }
 
 std::string PopupMenu::List(int k) const {
-    return combo(*this).itemText(k).toStdString();
+    return widgetAs<QComboBox>().itemText(k).toStdString();
 }
 
 int PopupMenu::ListCount() const {
-    return combo(*this).count();
+    return widgetAs<QComboBox>().count();
 }
 
 int PopupMenu::ListIndex() const {
-    return combo(*this).currentIndex();
+    return widgetAs<QComboBox>().currentIndex();
 }
 
 void PopupMenu::setListIndex(int index) {
     // Out of range selects nothing.
-    combo(*this).setCurrentIndex(index);
+    widgetAs<QComboBox>().setCurrentIndex(index);
 }
 
 std::string PopupMenu::Text() const {
-    return combo(*this).currentText().toStdString();
+    return widgetAs<QComboBox>().currentText().toStdString();
 }
 
 } // namespace framework

@@ -13,10 +13,6 @@ namespace framework {
 
 namespace {
 
-QPushButton& button(const Control& control) {
-    return static_cast<QPushButton&>(control.widget());
-}
-
 QShortcut* windowKeys(QPushButton& button, QList<QKeySequence> keys) {
     auto* shortcut = new QShortcut(&button);
     shortcut->setKeys(keys);
@@ -30,22 +26,23 @@ QShortcut* windowKeys(QPushButton& button, QList<QKeySequence> keys) {
 
 PushButton::PushButton(ControlOwner& owner, std::string name)
     : Control(owner, std::move(name), new QPushButton),
-      defaultKeys_(
-          windowKeys(button(*this), {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)})),
-      cancelKeys_(windowKeys(button(*this), {QKeySequence(Qt::Key_Escape)})) {
-    QObject::connect(&button(*this), &QPushButton::clicked, [this] { raiseEvent(Action); });
+      defaultKeys_(windowKeys(widgetAs<QPushButton>(),
+                              {QKeySequence(Qt::Key_Return), QKeySequence(Qt::Key_Enter)})),
+      cancelKeys_(windowKeys(widgetAs<QPushButton>(), {QKeySequence(Qt::Key_Escape)})) {
+    QObject::connect(&widgetAs<QPushButton>(), &QPushButton::clicked,
+                     [this] { raiseEvent(Action); });
 }
 
 std::string PushButton::Caption() const {
-    return writtenText(button(*this).text());
+    return writtenText(widgetAs<QPushButton>().text());
 }
 
 void PushButton::setCaption(const std::string& caption) {
-    button(*this).setText(shownText(caption));
+    widgetAs<QPushButton>().setText(shownText(caption));
 }
 
 void PushButton::setDefault(bool isDefault) {
-    button(*this).setDefault(isDefault);
+    widgetAs<QPushButton>().setDefault(isDefault);
     defaultKeys_->setEnabled(isDefault);
 }
 

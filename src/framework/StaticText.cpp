@@ -32,10 +32,6 @@ class Label final : public QLabel {
     StaticText& text_;
 };
 
-QLabel& label(const Control& control) {
-    return static_cast<QLabel&>(control.widget());
-}
-
 void changeFont(QLabel& label, const std::function<void(QFont&)>& change) {
     QFont font = label.font();
     change(font);
@@ -48,36 +44,36 @@ StaticText::StaticText(ControlOwner& owner, std::string name)
     : Control(owner, std::move(name), new Label(*this)) {}
 
 std::string StaticText::Text() const {
-    return label(*this).text().toStdString();
+    return widgetAs<QLabel>().text().toStdString();
 }
 
 void StaticText::setText(const std::string& text) {
-    label(*this).setText(QString::fromStdString(text));
+    widgetAs<QLabel>().setText(QString::fromStdString(text));
 }
 
 void StaticText::setTextAlign(int alignment) {
     const Qt::Alignment horizontal = alignment == AlignCenter  ? Qt::AlignHCenter
                                      : alignment == AlignRight ? Qt::AlignRight
                                                                : Qt::AlignLeft;
-    label(*this).setAlignment(horizontal | Qt::AlignVCenter);
+    widgetAs<QLabel>().setAlignment(horizontal | Qt::AlignVCenter);
 }
 
 void StaticText::setTextSize(int points) {
-    changeFont(label(*this), [points](QFont& font) { font.setPointSize(points); });
+    changeFont(widgetAs<QLabel>(), [points](QFont& font) { font.setPointSize(points); });
 }
 
 void StaticText::setBold(bool bold) {
-    changeFont(label(*this), [bold](QFont& font) { font.setBold(bold); });
+    changeFont(widgetAs<QLabel>(), [bold](QFont& font) { font.setBold(bold); });
 }
 
 void StaticText::setUnderline(bool underline) {
-    changeFont(label(*this), [underline](QFont& font) { font.setUnderline(underline); });
+    changeFont(widgetAs<QLabel>(), [underline](QFont& font) { font.setUnderline(underline); });
 }
 
 void StaticText::setTextColor(std::uint32_t rgb) {
-    QPalette palette = label(*this).palette();
+    QPalette palette = widgetAs<QLabel>().palette();
     palette.setColor(QPalette::WindowText, QColor::fromRgb(rgb));
-    label(*this).setPalette(palette);
+    widgetAs<QLabel>().setPalette(palette);
 }
 
 } // namespace framework

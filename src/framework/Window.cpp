@@ -19,6 +19,8 @@
 
 #include <map>
 #include <set>
+#include <utility>
+#include <vector>
 
 namespace framework {
 

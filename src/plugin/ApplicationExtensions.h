@@ -17,7 +17,8 @@ std::string ApplicationCreatorCodeMBS(const framework::Application& application)
 // The running executable, links resolved.
 framework::FolderItem BundleFolderMBS(const framework::Application& application);
 
-// True raises and activates the application's windows. False has no
+// True activates the window the user should be in (the modal one, else the
+// one last active), unless the application is in front already. False has no
 // equivalent on X11 (no application can be sent behind the others) and does nothing.
 void setFrontmostMBS(framework::Application& application, bool frontmost);
 

@@ -167,6 +167,9 @@ TEST_F(MenuCommandTest, OnScreenTheApplicationMenuHoldsAboutPreferencesAndQuit) 
               (std::vector<std::string>{"Go to the website...", "Contact us...",
                                         "Read the documentation...",
                                         "Translate into another language...", "-"}));
+    // Drawn, though Qt hides a separator that ends a menu by default.
+    const QMenu& help = *menus[2]->menu();
+    EXPECT_FALSE(help.actionGeometry(help.actions().last()).isEmpty());
 
     // Choosing an entry runs the handler bound to its item's name.
     menus[2]->menu()->actions().at(1)->trigger();

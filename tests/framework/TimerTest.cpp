@@ -11,6 +11,7 @@
 #include <QEventLoop>
 
 #include <functional>
+#include <memory>
 #include <stdexcept>
 
 namespace {
@@ -80,6 +81,14 @@ TEST(TimerTest, TurnedOffInsideItsActionItStops) {
     ASSERT_TRUE(runEventsUntil([&] { return timer.actions == 1; }));
     letTicksPass(20);
     EXPECT_EQ(timer.actions, 1);
+}
+
+TEST(TimerTest, ItsActionMayDestroyIt) {
+    auto timer = std::make_unique<CountingTimer>();
+    timer->onAction = [&timer] { timer.reset(); };
+    timer->setPeriod(1);
+    timer->setMode(framework::Timer::ModeMultiple);
+    EXPECT_TRUE(runEventsUntil([&] { return timer == nullptr; }));
 }
 
 class CountingApplication final : public framework::Application {

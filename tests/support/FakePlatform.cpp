@@ -36,26 +36,6 @@ void FakePlatform::bringApplicationToFront() {
     log.emplace_back("front");
 }
 
-bool FakePlatform::fileDialogsAvailable() {
-    return fileDialogs;
-}
-
-std::optional<std::string> FakePlatform::chooseFile(const std::string& startFolder,
-                                                    const std::vector<std::string>& patterns) {
-    log.push_back("chooseFile:" + startFolder);
-    filePatterns = patterns;
-    return chosenPath;
-}
-
-std::optional<std::string> FakePlatform::chooseFolder(const std::string& startFolder) {
-    log.push_back("chooseFolder:" + startFolder);
-    return chosenPath;
-}
-
-framework::ScreenSize FakePlatform::screenSize(int index) {
-    return index == 0 ? screen : framework::ScreenSize{};
-}
-
 bool FakePlatform::functionKeyDown(int number) {
     return functionKeysDown.contains(number);
 }

@@ -32,13 +32,9 @@ class FakePlatform final : public framework::PlatformServices {
     // Runs while a message box is "open", before it is dismissed.
     std::function<void(const std::string&)> onMessageBox;
 
-    // The file and folder dialogs: whether they can be made, and what the
-    // next one answers (nil: the user cancels). Each is logged as
-    // "chooseFile:<start folder>" or "chooseFolder:<start folder>".
+    // Whether file dialogs can be made; what the next one answers (nil: cancelled).
     bool fileDialogs = true;
     std::optional<std::string> chosenPath;
-    // The patterns the last file dialog was given; none admits every file.
-    std::vector<std::string> filePatterns;
     framework::ScreenSize screen{1024, 768};
 
     // The desktop's tray. Menus, entries and the icon are real Qt objects
@@ -56,12 +52,17 @@ class FakePlatform final : public framework::PlatformServices {
     void showMessageBox(const std::string& text) override;
     void beep() override;
     void bringApplicationToFront() override;
-    bool fileDialogsAvailable() override;
-    std::optional<std::string> chooseFile(const std::string& startFolder,
-                                          const std::vector<std::string>& patterns) override;
-    std::optional<std::string> chooseFolder(const std::string& startFolder) override;
-    // The screen above for index 0, none for any other.
-    framework::ScreenSize screenSize(int index) override;
+    bool fileDialogsAvailable() override { return fileDialogs; }
+    std::optional<std::string> chooseFile(const std::string& folder,
+                                          const std::vector<std::string>&) override {
+        return log.push_back("chooseFile:" + folder), chosenPath;
+    }
+    std::optional<std::string> chooseFolder(const std::string& folder) override {
+        return log.push_back("chooseFolder:" + folder), chosenPath;
+    }
+    framework::ScreenSize screenSize(int index) override {
+        return index == 0 ? screen : framework::ScreenSize{};
+    }
     bool functionKeyDown(int number) override;
     bool modifierKeyDown(framework::ModifierKey key) override;
     void startDetached(const std::vector<std::string>& argv) override;
