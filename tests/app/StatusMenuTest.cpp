@@ -321,9 +321,9 @@ TEST(IconPicture, IsLoadedOnceFromTheResources) {
     EXPECT_EQ(first->Width(), 18);
     EXPECT_EQ(first->Height(), 18);
     EXPECT_EQ(IconPicture(), first);
-    releaseIconPicture();
+    IconPicture.release();
     EXPECT_NE(IconPicture(), first);
-    releaseIconPicture();
+    IconPicture.release();
 }
 
 } // namespace
