@@ -5,6 +5,7 @@
 #include "app/Menu.h"
 #include "app/Startup.h"
 #include "framework/MenuItem.h"
+#include "preferences/PreferencesModule.h"
 #include "support/FakePlatform.h"
 #include "windows/AboutWindow.h"
 #include "windows/MainWindow.h"
@@ -83,10 +84,12 @@ class MenuCommandTest : public testing::Test {
     void SetUp() override {
         framework::Application::registerAppObject(std::make_unique<App>());
         applicationAddMenuHandlers();
+        PreferencesModule::shortcutsList = std::make_unique<ShortcutTable>();
     }
     void TearDown() override {
         framework::Window::releaseAll();
         framework::Application::releaseAppObject();
+        PreferencesModule::shortcutsList.reset();
     }
     test::FakePlatform platform;
 };
