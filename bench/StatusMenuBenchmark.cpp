@@ -5,6 +5,8 @@
 #include "framework/Runtime.h"
 #include "preferences/PreferencesModule.h"
 
+#include "LargeShortcutTable.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -13,18 +15,7 @@
 namespace {
 
 using namespace keyhop;
-
-void fillTable(int rows) {
-    PreferencesModule::shortcutsList = std::make_unique<ShortcutTable>();
-    ShortcutTable& table = *PreferencesModule::shortcutsList;
-    table.resize(rows - 1);
-    for (int r = 0; r < rows; ++r) {
-        table.cell(r, 0) = "F" + std::to_string(r % 19 + 1);
-        table.cell(r, 1) = r % 2 == 0 ? "X" : "";
-        table.cell(r, 5) = "Application number " + std::to_string(r);
-        table.cell(r, 6) = "/opt/app" + std::to_string(r);
-    }
-}
+using bench::fillTable;
 
 // The rebuild as the list window's Ok runs it: a new menu with every entry,
 // replacing the previous build's entries. Without a tray here there is no

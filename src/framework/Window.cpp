@@ -136,6 +136,8 @@ struct Window::Private {
     QPoint knownPosition;
     QSize knownSize;
     QEventLoop* modalLoop = nullptr;
+    // The window this one is shown modally on, while it is.
+    Window* modalParent = nullptr;
 };
 
 class Window::Private::TopWidget final : public QWidget {
@@ -297,6 +299,14 @@ void Window::Show() {
     d_->top->show();
     d_->top->raise();
     d_->top->activateWindow();
+    // A window shown modally on this one stays above it: without a window
+    // manager nothing else would keep it there.
+    for (const auto& [type, window] : openWindows()) {
+        if (window->d_->modalParent == this && window->Visible()) {
+            window->d_->top->raise();
+            window->d_->top->activateWindow();
+        }
+    }
 }
 
 void Window::Hide() {
@@ -326,6 +336,7 @@ void Window::ShowModalWithin(Window& parent) {
     parent.widget().winId();
     top.windowHandle()->setTransientParent(parent.widget().windowHandle());
     top.setWindowModality(Qt::WindowModal);
+    d_->modalParent = &parent;
     if (d_->record.frame == WindowRecord::FrameSheet && parent.Visible()) {
         // Hung from the top of the parent's content, as a sheet is.
         d_->setContentGeometry(parent.Left() + (parent.Width() - Width()) / 2, parent.Top(),
@@ -342,6 +353,7 @@ void Window::ShowModalWithin(Window& parent) {
         }
         d_->modalLoop = outer;
     }
+    d_->modalParent = nullptr;
     top.setWindowModality(Qt::NonModal);
 }
 

@@ -3,6 +3,7 @@
 #include "app/App.h"
 #include "app/Menu.h"
 #include "app/Startup.h"
+#include "preferences/PreferencesModule.h"
 #include "support/FakePlatform.h"
 #include "windows/AboutWindow.h"
 #include "windows/MainWindow.h"
@@ -24,6 +25,8 @@ TEST(MenuBar, ShowsItsMenusAndEachItemRunsItsCommand) {
     test::FakePlatform platform;
     framework::Application::registerAppObject(std::make_unique<App>());
     applicationAddMenuHandlers();
+    // What the list window shows.
+    PreferencesModule::shortcutsList = std::make_unique<ShortcutTable>();
     const Menu menu;
     const auto bar = menu.createNativeMenuBar(app());
     std::vector<std::string> shown;
@@ -85,6 +88,7 @@ TEST(MenuBar, ShowsItsMenusAndEachItemRunsItsCommand) {
 
     framework::Window::releaseAll();
     framework::Application::releaseAppObject();
+    PreferencesModule::shortcutsList.reset();
 }
 
 } // namespace

@@ -155,7 +155,7 @@ TEST_P(StatusItemFailureTest, IsReportedThenQuitsInOrderWhileOpenGoesOn) {
     EXPECT_EQ(platform.trayIconShown, GetParam().placed);
     EXPECT_EQ(platform.trayIcon && !platform.trayIcon->toolTip().isEmpty(), GetParam().placed);
     EXPECT_EQ(shownMenu(), nullptr);
-    EXPECT_TRUE(test::waitUntil([&server] { return !server.requests().empty(); }));
+    EXPECT_TRUE(test::waitUntil([&server] { return server.request().has_value(); }));
     EXPECT_NE(app().mainTimer_, nullptr);
     // The orderly quit wrote the preferences.
     EXPECT_NE(test::readFile(home.preferencesFile())->find("CHECKFORUPDATE = True\n"),

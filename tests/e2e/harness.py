@@ -23,6 +23,23 @@ def wait_until(predicate, timeout=5.0, interval=0.02):
         time.sleep(interval)
 
 
+# A line Keyhop never writes: gone from the preferences file once Keyhop rewrote it.
+STALE = "STALE = 1\n"
+
+
+def preferences_path(desktop):
+    return os.path.join(desktop.config, "Keyhop")
+
+
+def write_preferences(desktop, rows=()):
+    """The preferences file: the stale line, then one shortcut a row of seven cells."""
+    keys = ("FUNCTIONKEY", "SHIFTKEY", "CONTROLKEY", "OPTIONKEY", "COMMANDKEY", "FILENAME",
+            "FILEABSOLUTEPATH")
+    with open(preferences_path(desktop), "w") as file:
+        file.write(STALE + "".join(f"{key}{n} = {cell}\n"
+                                   for n, row in enumerate(rows) for key, cell in zip(keys, row)))
+
+
 def read_text(path):
     """The file's text; "" while it does not exist."""
     try:
@@ -30,6 +47,14 @@ def read_text(path):
             return file.read()
     except FileNotFoundError:
         return ""
+
+
+def visible_keyhop_windows(desktop):
+    return desktop.xdotool("search", "--onlyvisible", "--classname", "keyhop").stdout.split()
+
+
+def window_type(desktop, window):
+    return desktop.run(["xprop", "-id", window, "_NET_WM_WINDOW_TYPE"]).stdout
 
 
 class Desktop:
