@@ -4,10 +4,10 @@
 
 #include "app/App.h"
 #include "framework/Listbox.h"
-#include "framework/Runtime.h"
 #include "preferences/PreferencesModule.h"
 #include "windows/MainWindow.h"
 
+#include "BenchmarkMain.h"
 #include "LargeShortcutTable.h"
 
 #include <benchmark/benchmark.h>
@@ -15,7 +15,6 @@
 #include <QCoreApplication>
 #include <QEvent>
 
-#include <cstdlib>
 #include <string>
 
 namespace {
@@ -57,14 +56,5 @@ BENCHMARK(SortOnFunctionKey)->Arg(1000)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    const framework::Runtime runtime(argc, argv);
-    framework::Application::registerAppObject(std::make_unique<App>());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    framework::Window::releaseAll();
-    framework::Application::releaseAppObject();
-    PreferencesModule::shortcutsList.reset();
-    return 0;
+    return keyhop::bench::runWithApp(argc, argv);
 }

@@ -2,14 +2,13 @@
 // Run: QT_QPA_PLATFORM=offscreen build/bench/status_menu_benchmark
 
 #include "app/App.h"
-#include "framework/Runtime.h"
 #include "preferences/PreferencesModule.h"
 
+#include "BenchmarkMain.h"
 #include "LargeShortcutTable.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <string>
 
 namespace {
@@ -34,13 +33,5 @@ BENCHMARK(UpdateStatusItem)->Arg(10)->Arg(1000)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    const framework::Runtime runtime(argc, argv);
-    framework::Application::registerAppObject(std::make_unique<App>());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    framework::Application::releaseAppObject();
-    PreferencesModule::shortcutsList.reset();
-    return 0;
+    return keyhop::bench::runWithApp(argc, argv);
 }
