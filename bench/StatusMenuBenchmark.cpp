@@ -2,29 +2,19 @@
 // Run: QT_QPA_PLATFORM=offscreen build/bench/status_menu_benchmark
 
 #include "app/App.h"
-#include "framework/Runtime.h"
 #include "preferences/PreferencesModule.h"
+
+#include "BenchmarkMain.h"
+#include "LargeShortcutTable.h"
 
 #include <benchmark/benchmark.h>
 
-#include <cstdlib>
 #include <string>
 
 namespace {
 
 using namespace keyhop;
-
-void fillTable(int rows) {
-    PreferencesModule::shortcutsList = std::make_unique<ShortcutTable>();
-    ShortcutTable& table = *PreferencesModule::shortcutsList;
-    table.resize(rows - 1);
-    for (int r = 0; r < rows; ++r) {
-        table.cell(r, 0) = "F" + std::to_string(r % 19 + 1);
-        table.cell(r, 1) = r % 2 == 0 ? "X" : "";
-        table.cell(r, 5) = "Application number " + std::to_string(r);
-        table.cell(r, 6) = "/opt/app" + std::to_string(r);
-    }
-}
+using bench::fillTable;
 
 // The rebuild as the list window's Ok runs it: a new menu with every entry,
 // replacing the previous build's entries. Without a tray here there is no
@@ -43,13 +33,5 @@ BENCHMARK(UpdateStatusItem)->Arg(10)->Arg(1000)->Unit(benchmark::kMillisecond);
 } // namespace
 
 int main(int argc, char** argv) {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    const framework::Runtime runtime(argc, argv);
-    framework::Application::registerAppObject(std::make_unique<App>());
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    framework::Application::releaseAppObject();
-    PreferencesModule::shortcutsList.reset();
-    return 0;
+    return keyhop::bench::runWithApp(argc, argv);
 }

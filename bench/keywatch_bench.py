@@ -25,10 +25,7 @@ import sys
 import time
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "tests", "e2e"))
-from harness import Desktop, handles_signal, wait_until  # noqa: E402
-
-ROW_KEYS = ("FUNCTIONKEY", "SHIFTKEY", "CONTROLKEY", "OPTIONKEY", "COMMANDKEY", "FILENAME",
-            "FILEABSOLUTEPATH")
+from harness import Desktop, handles_signal, wait_until, write_preferences  # noqa: E402
 
 
 def tasks(pid):
@@ -117,10 +114,16 @@ class Contender:
         self.process = None
         self.injector = None
 
+    def start(self, argv, env=None, **kwargs):
+        """Starts a process on the desktop, stopped when it closes."""
+        process = subprocess.Popen(argv, env=dict(self.desktop.env, **(env or {})), text=True,
+                                   stderr=subprocess.DEVNULL, **kwargs)
+        self.desktop.processes.append(process)
+        return process
+
     def inject(self, helpers):
-        self.injector = self.desktop.start([os.path.join(helpers, "bench_inject")],
-                                           stdin=subprocess.PIPE, stdout=subprocess.PIPE,
-                                           text=True)
+        self.injector = self.start([os.path.join(helpers, "bench_inject")],
+                                   stdin=subprocess.PIPE, stdout=subprocess.PIPE)
 
     def command(self, line):
         self.injector.stdin.write(line + "\n")
@@ -143,11 +146,9 @@ class Contender:
 
 def start_keyhop(build, stamp):
     keyhop = Contender("Keyhop", tray=True)
-    with open(os.path.join(keyhop.desktop.config, "Keyhop"), "w") as file:
-        cells = ("F5", "", "", "", "X", "stamp", stamp)
-        file.write("".join(f"{key}0 = {cell}\n" for key, cell in zip(ROW_KEYS, cells)))
-    keyhop.process = keyhop.desktop.start([os.path.join(build, "keyhop")],
-                                          env=dict(keyhop.desktop.env, STAMP_FILE=keyhop.stamps))
+    write_preferences(keyhop.desktop, [("F5", "", "", "", "X", "stamp", stamp)])
+    keyhop.process = keyhop.start([os.path.join(build, "keyhop")],
+                                  env={"STAMP_FILE": keyhop.stamps}, stdout=subprocess.DEVNULL)
     if not wait_until(lambda: handles_signal(keyhop.process), timeout=10):
         raise RuntimeError("Keyhop did not reach its event loop")
     return keyhop
@@ -155,9 +156,9 @@ def start_keyhop(build, stamp):
 
 def start_poller(helpers, stamp):
     poller = Contender("poller", tray=False)
-    poller.process = poller.desktop.start(
+    poller.process = poller.start(
         [os.path.join(helpers, "bench_reference_poller"), stamp, poller.stamps],
-        stdout=subprocess.PIPE, text=True)
+        stdout=subprocess.PIPE)
     poller.process.stdout.readline()
     return poller
 
@@ -167,8 +168,8 @@ def start_sxhkd(stamp):
     config = os.path.join(sxhkd.desktop.root, "sxhkdrc")
     with open(config, "w") as file:
         file.write(f"super + F5\n    {stamp} {sxhkd.stamps}\n")
-    sxhkd.process = sxhkd.desktop.start(["sxhkd", "-c", config],
-                                        env=dict(sxhkd.desktop.env, SHELL="/bin/sh"))
+    sxhkd.process = sxhkd.start(["sxhkd", "-c", config], env={"SHELL": "/bin/sh"},
+                                stdout=subprocess.DEVNULL)
     return sxhkd
 
 

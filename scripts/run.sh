@@ -3,7 +3,9 @@
 # Without a display it starts a private virtual display with a tray host first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-scripts/build.sh
+# Only Keyhop itself: neither the tests nor the second build the update check's
+# end-to-end test uses.
+scripts/build.sh keyhop
 
 if [ -n "${DISPLAY:-}" ]; then
     exec ./build/keyhop

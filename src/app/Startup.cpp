@@ -10,6 +10,7 @@
 #include "framework/Window.h"
 #include "preferences/CommonPreferencesModule.h"
 #include "preferences/PreferencesModule.h"
+#include "windows/AboutWindowMetalPicture.h"
 
 #include <utility>
 
@@ -66,7 +67,8 @@ int runMain() {
 }
 
 void finalizeModuleGlobals() {
-    releaseIconPicture();
+    IconPicture.release();
+    AboutWindowMetalPicture.release();
     framework::Window::releaseAll();
     FileTypes::pAny.reset();
     Menu::release();

@@ -6,17 +6,31 @@
 #include "framework/EditCommands.h"
 #include "framework/EventDelivery.h"
 #include "framework/MenuBar.h"
+#include "framework/NoDisplayServices.h"
 #include "framework/QuitRequestWatcher.h"
 
 #include <QApplication>
 #include <QObject>
 #include <QTimer>
 
+#include <cstdio>
+#include <cstdlib>
+#include <thread>
+#include <unistd.h>
+#include <utility>
+
 namespace framework {
 
 namespace {
 
-std::unique_ptr<Application> appObject;
+// Owned here, but released only by releaseAppObject: its windows and tray
+// icon must never be destroyed by a static destructor, after Qt is gone.
+Application* appObject = nullptr;
+
+// The application whose event loop runs and has delivered Open, and the
+// thread it runs on.
+Application* running = nullptr;
+std::thread::id mainThread;
 
 // Queued work of one run of the event loop; replaced at each run so that a
 // quit asked for outside a run cannot fire in a later one.
@@ -66,14 +80,41 @@ void Application::raiseClose() {
     deliverEvent([this] { Event_Close(); });
 }
 
+void Application::endRunOnExit() {
+    if (running == nullptr || std::this_thread::get_id() != mainThread) {
+        return;
+    }
+    Application& application = *running;
+    running = nullptr;
+    // The display is most likely gone: nothing can be shown any more.
+    NoDisplayServices noDisplay;
+    usePlatformServices(&noDisplay);
+    application.raiseClose();
+    std::fflush(nullptr);
+    // Nothing else may run now: the exit handlers and static destructors
+    // would tear down windows on a connection that is gone.
+    ::_exit(application.exitCode_);
+}
+
 int Application::run() {
     runContext = std::make_unique<QObject>();
     quitRequested_ = false;
     closed_ = false;
     exitCode_ = 0;
     const QuitRequestWatcher quitRequests([this] { handleAppleEvent("aevt", "quit"); });
-    QTimer::singleShot(0, runContext.get(), [this] { deliverEvent([this] { Event_Open(); }); });
+    QTimer::singleShot(0, runContext.get(), [this] {
+        running = this;
+        deliverEvent([this] { Event_Open(); });
+    });
+    // Qt's X11 platform and Xlib end the process with exit() from inside the
+    // event loop when the connection to the X server breaks. That is a quit
+    // request like the session manager's. Registered as late as can be: exit
+    // handlers run newest first, so this one runs before those of everything
+    // made until now.
+    mainThread = std::this_thread::get_id();
+    [[maybe_unused]] static const bool endsRunOnExit = std::atexit(endRunOnExit) == 0;
     QApplication::exec();
+    running = nullptr;
     // The loop only ends through Quit, but Close must never be skipped.
     raiseClose();
     runContext.reset();
@@ -114,15 +155,16 @@ bool Application::canHandleMenuCommand(const std::string& itemName) const {
 }
 
 Application* Application::current() {
-    return appObject.get();
+    return appObject;
 }
 
 void Application::registerAppObject(std::unique_ptr<Application> application) {
-    appObject = std::move(application);
+    releaseAppObject();
+    appObject = application.release();
 }
 
 void Application::releaseAppObject() {
-    appObject.reset();
+    std::unique_ptr<Application>(std::exchange(appObject, nullptr)).reset();
 }
 
 } // namespace framework

@@ -34,7 +34,9 @@ class Application {
     void Quit(int code = 0);
 
     // Runs the event loop: Open first, then every event until the quit,
-    // with Close run. Returns the quit's code.
+    // with Close run. Returns the quit's code. When the process is ended
+    // from inside the loop (the X server went away), Close runs too and the
+    // process ends at once with the quit's code (0 unless Quit said else).
     int run();
 
     // Raises HandleAppleEvent as the platform's quit requests do.
@@ -67,6 +69,8 @@ class Application {
 
   private:
     void raiseClose();
+    // An exit() of the process while the event loop runs: Close, then the end.
+    static void endRunOnExit();
 
     std::shared_ptr<framework::MenuBar> menuBar_;
     std::map<std::string, std::function<bool()>> menuHandlers_;

@@ -27,4 +27,11 @@ void reportUnhandledException() noexcept {
     }
 }
 
+void raiseEvent(const std::function<void()>& event) noexcept {
+    if (event) {
+        // A copy: the handler may bind the event anew.
+        deliverEvent([handler = event] { handler(); });
+    }
+}
+
 } // namespace framework

@@ -3,6 +3,7 @@
 // exception that escapes it reaches the application's UnhandledException and
 // the application keeps running.
 
+#include <functional>
 #include <type_traits>
 
 namespace framework {
@@ -23,5 +24,8 @@ auto deliverEvent(Handler&& handler) noexcept -> std::invoke_result_t<Handler> {
     }
     return Result();
 }
+
+// Raises an event: its handler, when one is bound, through deliverEvent.
+void raiseEvent(const std::function<void()>& event) noexcept;
 
 } // namespace framework

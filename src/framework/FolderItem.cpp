@@ -6,6 +6,7 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
 #include <system_error>
@@ -35,6 +36,21 @@ bool makeFolder(const fs::path& folder) {
     }
     return ::mkdir(folder.c_str(), 0700) == 0 ||
            (errno == EEXIST && fs::is_directory(folder, error));
+}
+
+// An ELF executable or a script with its "#!" line. On FAT, exFAT and
+// network mounts every file has the execute bit, documents too. A file that
+// cannot be read cannot be told apart: only starting it may work.
+bool isProgram(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        return true;
+    }
+    char start[4] = {};
+    const ssize_t count = ::read(fd, start, sizeof start);
+    ::close(fd);
+    const std::string_view head(start, count > 0 ? static_cast<std::size_t>(count) : 0);
+    return head == "\177ELF" || head.starts_with("#!");
 }
 
 } // namespace
@@ -76,7 +92,7 @@ void FolderItem::Launch(bool) const {
     const bool file = fs::is_regular_file(fs::path(path_), error);
     if (file && path_.ends_with(".desktop")) {
         platform().startDetached({"gio", "launch", path_});
-    } else if (file && ::access(path_.c_str(), X_OK) == 0) {
+    } else if (file && ::access(path_.c_str(), X_OK) == 0 && isProgram(path_)) {
         platform().startDetached({path_});
     } else {
         platform().startDetached({"xdg-open", path_});

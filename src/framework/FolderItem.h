@@ -28,11 +28,12 @@ class FolderItem final {
     // Nil for the root.
     std::optional<FolderItem> Parent() const;
 
-    // Opens the item as the desktop does: an executable file is started, a
-    // .desktop file is launched as its entry says, any other file or a folder
-    // goes to the desktop's default handler. The path never passes through a
-    // shell. activate: a program started here comes to the front by itself;
-    // false has no equivalent here. Whether the item opened is not known.
+    // Opens the item as the desktop does: an executable program (an ELF file
+    // or a "#!" script) is started, a .desktop file is launched as its entry
+    // says, any other file, executable or not, or a folder goes to the
+    // desktop's default handler. The path never passes through a shell.
+    // activate: a program started here comes to the front by itself; false
+    // has no equivalent here. Whether the item opened is not known.
     void Launch(bool activate = true) const;
 
     // A stream on a new, empty file at this item that replaces the existing

@@ -106,6 +106,9 @@ std::string HTTPSocket::Get(const std::string& url, int timeout) {
     curl_easy_setopt(curl, CURLOPT_WRITEDATA, &reply);
     const CURLcode result = curl_easy_perform(curl);
     curl_easy_setopt(curl, CURLOPT_HTTPHEADER, nullptr);
+    long statusCode = 0;
+    curl_easy_getinfo(curl, CURLINFO_RESPONSE_CODE, &statusCode);
+    statusCode_ = static_cast<int>(statusCode);
     // A cut or oversized body could be read as a different text: none at all.
     if (result != CURLE_OK || reply.tooLong) {
         return {};

@@ -27,10 +27,13 @@ class HTTPSocket final {
 
     // Sends "GET <path> HTTP/1.0" with the headers Host, "Accept: */*",
     // "Accept-Language: en" and those set above, and nothing else, to the
-    // URL's host and port, and waits for the reply: its body, or "" when the
-    // request failed or the body is longer than maximumBodySize. No proxy,
-    // no redirection. timeout in seconds, 0 for no limit.
+    // URL's host and port, and waits for the reply: its body whatever its
+    // status, or "" when the request failed or the body is longer than
+    // maximumBodySize. No proxy, no redirection. timeout in seconds, 0 for no
+    // limit.
     std::string Get(const std::string& url, int timeout);
+    // The status code of the last Get's reply; 0 when none came.
+    int HTTPStatusCode() const { return statusCode_; }
 
     // Far above any text the application asks for.
     static constexpr std::size_t maximumBodySize = 1024 * 1024;
@@ -44,6 +47,7 @@ class HTTPSocket final {
 
     std::unique_ptr<void, EasyHandleCleanup> handle_;
     std::vector<std::pair<std::string, std::string>> headers_;
+    int statusCode_ = 0;
 };
 
 } // namespace framework

@@ -3,6 +3,7 @@
 #include "framework/MenuBar.h"
 
 #include "framework/Application.h"
+#include "framework/ShownText.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,9 +15,8 @@ namespace framework {
 
 namespace {
 
-// Menu texts are shown as written: "&" is no mnemonic marker.
 QString labelOf(const MenuItem& item) {
-    return QString::fromStdString(item.Text()).replace(QLatin1Char('&'), QStringLiteral("&&"));
+    return shownText(item.Text());
 }
 
 // Command is the Mac's key for menu shortcuts; Control plays its part here.
@@ -66,6 +66,8 @@ std::unique_ptr<QMenuBar> MenuBar::createNativeMenuBar(Application& application)
     }
     for (const auto& menu : children()) {
         QMenu* shown = bar->addMenu(labelOf(*menu));
+        // A separator closing a menu (the Help menu's) stays drawn.
+        shown->setSeparatorsCollapsible(false);
         for (const auto& item : menu->children()) {
             if (item->role() == MenuItem::Role::Ordinary) {
                 addEntry(*shown, *item, application);

@@ -4,6 +4,8 @@
 
 #include "framework/QtPlatformServices.h"
 
+#include <memory>
+
 namespace framework {
 
 namespace {
@@ -13,7 +15,10 @@ PlatformServices* replacement = nullptr;
 } // namespace
 
 PlatformServices& platform() {
-    static QtPlatformServices real;
+    // Never destroyed: the process may end from inside the event loop with
+    // the X server gone, and closing the keyboard's connection then would
+    // end it a second time (Xlib exits on a broken connection).
+    static QtPlatformServices& real = *std::make_unique<QtPlatformServices>().release();
     return replacement != nullptr ? *replacement : real;
 }
 

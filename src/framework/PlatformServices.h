@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,11 @@ namespace framework {
 
 enum class ModifierKey { Shift, Control, Option, Command };
 
+struct ScreenSize {
+    int width = 0;
+    int height = 0;
+};
+
 class PlatformServices {
   public:
     virtual ~PlatformServices() = default;
@@ -24,8 +30,21 @@ class PlatformServices {
     // A modal message box; returns once the user has dismissed it.
     virtual void showMessageBox(const std::string& text) = 0;
     virtual void beep() = 0;
-    // Raises and activates the application's windows.
+    // Activates the window the user should be in: the modal one when there
+    // is one, else the one last active. Nothing when the application is in
+    // front already.
     virtual void bringApplicationToFront() = 0;
+
+    // Whether file and folder dialogs can be shown at all.
+    virtual bool fileDialogsAvailable() = 0;
+    // Application-modal dialogs starting in the folder ("" for the dialog's
+    // own choice); the absolute path chosen, nil when the user cancels.
+    // patterns as "*.txt"; none admits every file.
+    virtual std::optional<std::string> chooseFile(const std::string& startFolder,
+                                                  const std::vector<std::string>& patterns) = 0;
+    virtual std::optional<std::string> chooseFolder(const std::string& startFolder) = 0;
+    // The whole screen, 0 the primary one; 0 x 0 for a screen that is not there.
+    virtual ScreenSize screenSize(int index) = 0;
 
     // The keyboard as it is now, whichever application has the focus; all up
     // when there is no keyboard to read. number is 1 for F1 to 19 for F19.

@@ -2,14 +2,17 @@
 
 #include "framework/QtPlatformServices.h"
 
+#include "framework/LastActiveWindow.h"
 #include "framework/ProcessLauncher.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDesktopServices>
+#include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
+#include <QScreen>
 #include <QSystemTrayIcon>
 #include <QThread>
 #include <QUrl>
@@ -33,11 +36,18 @@ void QtPlatformServices::beep() {
 }
 
 void QtPlatformServices::bringApplicationToFront() {
-    for (QWidget* window : QApplication::topLevelWidgets()) {
-        if (window->isVisible()) {
-            window->raise();
-            window->activateWindow();
-        }
+    // The list window asks at every mouse entry: in front already, the
+    // focus stays where the user put it.
+    if (QApplication::activeWindow() != nullptr) {
+        return;
+    }
+    QWidget* window = QApplication::activeModalWidget();
+    if (window == nullptr) {
+        window = lastActiveWindow();
+    }
+    if (window != nullptr) {
+        window->raise();
+        window->activateWindow();
     }
 }
 
@@ -85,6 +95,39 @@ bool widgetsAvailable() {
 }
 
 } // namespace
+
+bool QtPlatformServices::fileDialogsAvailable() {
+    return widgetsAvailable();
+}
+
+std::optional<std::string>
+QtPlatformServices::chooseFile(const std::string& startFolder,
+                               const std::vector<std::string>& patterns) {
+    QStringList filters;
+    for (const std::string& pattern : patterns) {
+        filters.append(QString::fromStdString(pattern));
+    }
+    const QString filter = filters.isEmpty() ? QString() : filters.join(QLatin1Char(' '));
+    const QString path = QFileDialog::getOpenFileName(nullptr, QString(),
+                                                      QString::fromStdString(startFolder), filter);
+    return path.isEmpty() ? std::nullopt : std::optional(path.toStdString());
+}
+
+std::optional<std::string> QtPlatformServices::chooseFolder(const std::string& startFolder) {
+    const QString path =
+        QFileDialog::getExistingDirectory(nullptr, QString(), QString::fromStdString(startFolder));
+    return path.isEmpty() ? std::nullopt : std::optional(path.toStdString());
+}
+
+ScreenSize QtPlatformServices::screenSize(int index) {
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    if (index < 0 || index >= screens.size()) {
+        return {};
+    }
+    // The primary screen comes first.
+    const QRect whole = screens[index]->geometry();
+    return {whole.width(), whole.height()};
+}
 
 std::unique_ptr<QSystemTrayIcon> QtPlatformServices::newTrayIcon() {
     return widgetsAvailable() ? std::make_unique<QSystemTrayIcon>() : nullptr;

@@ -11,6 +11,11 @@ class QtPlatformServices final : public PlatformServices {
     void showMessageBox(const std::string& text) override;
     void beep() override;
     void bringApplicationToFront() override;
+    bool fileDialogsAvailable() override;
+    std::optional<std::string> chooseFile(const std::string& startFolder,
+                                          const std::vector<std::string>& patterns) override;
+    std::optional<std::string> chooseFolder(const std::string& startFolder) override;
+    ScreenSize screenSize(int index) override;
     void openURL(const std::string& url) override;
     bool systemTrayAvailable() override;
     std::unique_ptr<QSystemTrayIcon> newTrayIcon() override;

@@ -9,6 +9,7 @@
 
 #include <QApplication>
 
+#include <csignal>
 #include <cstdio>
 
 namespace framework {
@@ -20,6 +21,10 @@ Runtime::Runtime(int& argc, char** argv) : gui_(std::make_unique<QApplication>(a
         QStringLiteral("%1.%2").arg(KEYHOP_VERSION_MAJOR).arg(KEYHOP_VERSION_MINOR));
     // A tray application goes on when its last window closes.
     QApplication::setQuitOnLastWindowClosed(false);
+    // A write past the file-size limit (a quota) then fails with EFBIG like
+    // a full disk, instead of killing the process halfway through a save.
+    // Programs that Keyhop starts get the default back.
+    std::signal(SIGXFSZ, SIG_IGN);
     MainThreadGate::instance()->open();
 }
 

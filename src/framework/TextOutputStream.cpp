@@ -3,6 +3,8 @@
 #include "framework/TextOutputStream.h"
 
 #include <cerrno>
+#include <charconv>
+#include <csignal>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
@@ -16,16 +18,63 @@ namespace fs = std::filesystem;
 
 constexpr std::size_t bufferLimit = 65536;
 
-// A link is replaced at its target, as writing the file in place would have.
+// A link is written through, as writing the file in place would: an
+// existing target is replaced, a missing one is created.
 std::string resolvedTarget(const std::string& path) {
+    fs::path target(path);
     std::error_code error;
-    if (fs::is_symlink(path, error)) {
-        const auto target = fs::canonical(path, error);
-        if (!error) {
-            return target.string();
+    // The kernel follows no more than 40 links either.
+    for (int links = 0; links < 40 && fs::is_symlink(target, error); ++links) {
+        const fs::path next = fs::read_symlink(target, error);
+        if (error) {
+            break;
+        }
+        target = next.is_absolute() ? next : target.parent_path() / next;
+    }
+    if (target == fs::path(path)) {
+        return path;
+    }
+    const fs::path resolved = fs::weakly_canonical(target, error);
+    return error ? target.string() : resolved.string();
+}
+
+// The temporary file of one save: hidden, beside the target, named after
+// the saving process.
+std::string temporaryName(const fs::path& target, pid_t pid, unsigned serial) {
+    return "." + target.filename().string() + "." + std::to_string(pid) + "." +
+           std::to_string(serial) + ".tmp";
+}
+
+bool allDigits(std::string_view text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
+}
+
+// A save that was killed or crashed leaves its temporary file behind; once
+// its process is gone, nothing will ever finish or remove it.
+void removeLeftovers(const fs::path& target) {
+    const std::string prefix = "." + target.filename().string() + ".";
+    const std::string suffix = ".tmp";
+    std::error_code error;
+    for (fs::directory_iterator entry(target.parent_path(), error), end; !error && entry != end;
+         entry.increment(error)) {
+        const std::string name = entry->path().filename().string();
+        if (!name.starts_with(prefix) || !name.ends_with(suffix)) {
+            continue;
+        }
+        const std::string_view middle = std::string_view(name).substr(
+            prefix.size(), name.size() - prefix.size() - suffix.size());
+        const auto dot = middle.find('.');
+        pid_t pid = 0;
+        if (dot == std::string_view::npos || !allDigits(middle.substr(0, dot)) ||
+            !allDigits(middle.substr(dot + 1)) ||
+            std::from_chars(middle.data(), middle.data() + dot, pid).ec != std::errc() ||
+            pid <= 0) {
+            continue;
+        }
+        if (::kill(pid, 0) != 0 && errno == ESRCH) {
+            ::unlink(entry->path().c_str());
         }
     }
-    return path;
 }
 
 void syncFolder(const std::string& folder) {
@@ -44,13 +93,10 @@ std::unique_ptr<TextOutputStream> TextOutputStream::create(const std::string& pa
     const fs::path targetPath(target);
     static unsigned serial = 0;
     for (int attempt = 0; attempt < 16; ++attempt) {
-        // Hidden, in the same folder so that rename can replace the target;
-        // O_EXCL below makes sure that it is ours alone.
+        // In the same folder so that rename can replace the target; O_EXCL
+        // below makes sure that it is ours alone.
         const std::string temporary =
-            (targetPath.parent_path() /
-             ("." + targetPath.filename().string() + "." + std::to_string(::getpid()) + "." +
-              std::to_string(serial++) + ".tmp"))
-                .string();
+            (targetPath.parent_path() / temporaryName(targetPath, ::getpid(), serial++)).string();
         // 0666 lets the umask decide, as for any new file.
         const int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0) {
@@ -64,6 +110,7 @@ std::unique_ptr<TextOutputStream> TextOutputStream::create(const std::string& pa
             // Rewriting keeps the permissions the user gave the file.
             ::fchmod(fd, old.st_mode & 07777);
         }
+        removeLeftovers(targetPath);
         return std::unique_ptr<TextOutputStream>(new TextOutputStream(fd, temporary, target));
     }
     return nullptr;

@@ -4,7 +4,9 @@
 // The new content goes into a file of its own beside the target, which
 // replaces the target only when Close has written all of it and synced it to
 // disk: a crash, a kill or a full disk never leaves a cut-short file where a
-// good one was. A stream destroyed without Close leaves the target untouched.
+// good one was. A stream destroyed without Close leaves the target untouched,
+// and the next stream for the same file removes what saves of processes that
+// are gone left behind.
 
 #include <memory>
 #include <string>
@@ -14,8 +16,8 @@ namespace framework {
 class TextOutputStream final {
   public:
     // A stream for a new, empty file at path that will replace whatever is
-    // there (a symbolic link is followed, and its target replaced); nil when
-    // no file can be made in the folder.
+    // there (a symbolic link is followed, and its target replaced or
+    // created); nil when no file can be made in the folder.
     static std::unique_ptr<TextOutputStream> create(const std::string& path);
     ~TextOutputStream();
     TextOutputStream(const TextOutputStream&) = delete;

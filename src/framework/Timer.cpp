@@ -17,7 +17,15 @@ Timer::Timer() : timer_(std::make_unique<QTimer>()) {
     QObject::connect(timer_.get(), &QTimer::timeout, [this] { tick(); });
 }
 
-Timer::~Timer() = default;
+Timer::~Timer() {
+    if (destroyedInAction_ != nullptr) {
+        *destroyedInAction_ = true;
+        // Qt is still delivering this tick to the QTimer.
+        timer_->stop();
+        QObject::disconnect(timer_.get(), nullptr, nullptr, nullptr);
+        timer_.release()->deleteLater();
+    }
+}
 
 void Timer::setPeriod(int milliseconds) {
     period_ = std::max(0, milliseconds);
@@ -49,7 +57,13 @@ void Timer::tick() {
         mode_ = ModeOff;
     }
     inAction_ = true;
+    bool destroyed = false;
+    destroyedInAction_ = &destroyed;
     deliverEvent([this] { Event_Action(); });
+    if (destroyed) {
+        return;
+    }
+    destroyedInAction_ = nullptr;
     inAction_ = false;
     sleepUntilFunctionKey();
 }

@@ -27,7 +27,8 @@ class Timer {
     void setMode(int mode);
 
     // Raised through deliverEvent. A tick that comes while the previous
-    // Action is still running (in a modal box, say) is skipped.
+    // Action is still running (in a modal box, say) is skipped. The Action
+    // may stop or destroy its own timer.
     virtual void Event_Action() {}
 
     // For a repeating Action that reads only the keyboard, and that at a tick
@@ -48,6 +49,8 @@ class Timer {
     int period_ = 1000;
     int mode_ = ModeOff;
     bool inAction_ = false;
+    // While the Action runs: set when the timer is destroyed meanwhile.
+    bool* destroyedInAction_ = nullptr;
     bool actsOnlyOnKeyboard_ = false;
     bool asleep_ = false;
     std::unique_ptr<QTimer> timer_;

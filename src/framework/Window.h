@@ -1,54 +1,111 @@
 #pragma once
 // A top-level window. Each window class has at most one instance, made on
-// first use by its getter and kept in the framework's list of open windows.
-// A window that shows the menu bar has the application's menu bar (when it
-// has one) above its content area; controls go into the content area.
+// first use by its getter. Controls go into the content area; a document
+// window shows the application's menu bar above it.
+
+#include "framework/ControlOwner.h"
 
 #include <memory>
+#include <string>
 #include <typeindex>
 
 class QWidget;
 
 namespace framework {
 
-class Window {
+class Picture;
+
+// The design-time record of a window.
+struct WindowRecord {
+    static constexpr int FrameDocument = 0;
+    static constexpr int FramePlainBox = 4;
+    static constexpr int FrameSheet = 8;
+
+    int width = 300;
+    int height = 300;
+    int minWidth = 64;
+    int minHeight = 64;
+    int maxWidth = 32767;
+    int maxHeight = 32767;
+    // A document window has a title bar and the menu bar; a plain box has
+    // neither; a sheet is a window-modal dialog on the window that shows it.
+    int frame = FrameDocument;
+    std::string title;
+    bool closeButton = true;
+    bool minimizeButton = true;
+    bool maximizeButton = true;
+    bool resizeable = true;
+};
+
+class Window : public ControlOwner {
   public:
-    virtual ~Window();
-    Window(const Window&) = delete;
-    Window& operator=(const Window&) = delete;
+    ~Window() override;
 
     // Makes the window visible and brings it to the front.
     void Show();
+    void Hide();
     bool Visible() const;
-    // The content area's size.
+    // Hides the window and takes it from its getter at once; it is destroyed
+    // later, so a window may close itself from its own handlers.
+    void Close();
+    // Shows the window modally on the parent; returns once it is hidden.
+    void ShowModalWithin(Window& parent);
+
+    std::string Title() const;
+    void setTitle(const std::string& title);
+    // The content area, on the screen. What is read can be written back
+    // unchanged.
+    int Left() const;
+    int Top() const;
     int Width() const;
     int Height() const;
+    void setLeft(int left);
+    void setTop(int top);
+    void setWidth(int width);
+    void setHeight(int height);
+    // Drawn behind the controls; nil for none.
+    void setBackdrop(std::shared_ptr<Picture> picture);
 
-    // Where the window's controls go.
-    QWidget& content() const { return *content_; }
+    QWidget& content() const override;
+    // The top-level widget.
+    QWidget& widget() const;
 
-    // Destroys every open window; used once the event loop has ended.
+    // Raised through deliverEvent. Open comes once, after the window is
+    // registered with its getter and after its controls' Open events.
+    virtual void Event_Open() {}
+    // The user or the window manager moved or resized the shown window.
+    virtual void Event_Moved() {}
+    virtual void Event_Resized() {}
+    virtual void Event_Activate() {}
+    virtual void Event_MouseEnter() {}
+    // The window manager asks the window to close; it stays unless the
+    // handler closes or hides it.
+    virtual void Event_CloseRequest() {}
+
+    // Destroys every window; used once the event loop has ended.
     static void releaseAll();
 
   protected:
-    // Built hidden, with its content area of the given size.
-    Window(int width, int height, bool menuBarVisible = true);
+    explicit Window(const WindowRecord& record);
 
-    // The single instance of T, built on first use.
+    // The single instance of T: built on first use (T's constructor makes its
+    // controls), registered, then its Open events raised.
     template <typename T> static T& instance() {
         if (Window* existing = find(typeid(T))) {
             return static_cast<T&>(*existing);
         }
-        return static_cast<T&>(add(typeid(T), std::unique_ptr<Window>(new T)));
+        Window& made = add(typeid(T), std::unique_ptr<Window>(new T));
+        made.raiseOpenEvents();
+        return static_cast<T&>(made);
     }
 
   private:
     static Window* find(std::type_index type);
     static Window& add(std::type_index type, std::unique_ptr<Window> window);
+    void raiseOpenEvents();
 
-    std::unique_ptr<QWidget> widget_;
-    // Owned by widget_.
-    QWidget* content_;
+    struct Private;
+    std::unique_ptr<Private> d_;
 };
 
 } // namespace framework

@@ -156,8 +156,8 @@ class X11Keyboard::Connection final {
         return true;
     }
 
-    // The connection has data: reads all of it, and wakes whoever waits for a
-    // function key when one went down.
+    // The connection has data: reads all of it, then wakes whoever waits for
+    // a function key when one went down.
     void readConnection() {
         bool wake = false;
         while (XEventsQueued(display_, QueuedAfterReading) > 0) {
@@ -165,9 +165,9 @@ class X11Keyboard::Connection final {
         }
         answered_ = false;
         if (wake) {
-            for (auto& [context, call] : std::exchange(wakers_, {})) {
+            for (const auto& [context, call] : std::exchange(wakers_, {})) {
                 if (context) {
-                    QMetaObject::invokeMethod(context, std::move(call), Qt::QueuedConnection);
+                    call();
                 }
             }
         }

@@ -6,6 +6,8 @@
 
 #include <QCoreApplication>
 
+#include <filesystem>
+
 namespace plugin {
 
 std::string ApplicationNameMBS(const framework::Application&) {
@@ -15,6 +17,12 @@ std::string ApplicationNameMBS(const framework::Application&) {
 
 std::string ApplicationCreatorCodeMBS(const framework::Application&) {
     return KEYHOP_CREATOR_CODE;
+}
+
+framework::FolderItem BundleFolderMBS(const framework::Application&) {
+    // The kernel names the executable by its absolute path, links resolved.
+    std::error_code error;
+    return framework::FolderItem(std::filesystem::read_symlink("/proc/self/exe", error).string());
 }
 
 void setFrontmostMBS(framework::Application&, bool frontmost) {

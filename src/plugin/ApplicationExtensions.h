@@ -1,6 +1,8 @@
 #pragma once
-// Extensions of the application object: its name, its creator code and
-// bringing it to the front.
+// Extensions of the application object: its name, its creator code, its
+// executable and bringing it to the front.
+
+#include "framework/FolderItem.h"
 
 #include <string>
 
@@ -12,8 +14,11 @@ namespace plugin {
 
 std::string ApplicationNameMBS(const framework::Application& application);
 std::string ApplicationCreatorCodeMBS(const framework::Application& application);
+// The running executable, links resolved.
+framework::FolderItem BundleFolderMBS(const framework::Application& application);
 
-// True raises and activates the application's windows. False has no
+// True activates the window the user should be in (the modal one, else the
+// one last active), unless the application is in front already. False has no
 // equivalent on X11 (no application can be sent behind the others) and does nothing.
 void setFrontmostMBS(framework::Application& application, bool frontmost);
 

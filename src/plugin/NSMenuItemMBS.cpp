@@ -4,6 +4,7 @@
 
 #include "framework/EventDelivery.h"
 #include "framework/PlatformServices.h"
+#include "framework/ShownText.h"
 
 #include <QAction>
 #include <QKeySequence>
@@ -31,8 +32,8 @@ NSMenuItemMBS::~NSMenuItemMBS() = default;
 
 void NSMenuItemMBS::CreateMenuItem(const std::string& title, const std::string& keyEquivalent) {
     entry_->setSeparator(false);
-    // Qt reads "&" as a mnemonic marker; doubled, it shows as itself.
-    entry_->setText(QString::fromStdString(title).replace(QLatin1Char('&'), QStringLiteral("&&")));
+    // Qt takes what follows a tab for the shortcut column: a blank shows it whole.
+    entry_->setText(framework::shownText(title).replace(QLatin1Char('\t'), QLatin1Char(' ')));
     entry_->setShortcut(QKeySequence(QString::fromStdString(keyEquivalent)));
 }
 

@@ -24,7 +24,8 @@ class NSMenuItemMBS : public std::enable_shared_from_this<NSMenuItemMBS> {
     NSMenuItemMBS(const NSMenuItemMBS&) = delete;
     NSMenuItemMBS& operator=(const NSMenuItemMBS&) = delete;
 
-    // Makes the entry a command with that title, shown exactly as given.
+    // Makes the entry a command with that title, shown as given (a tab, which
+    // a menu cannot show, as a blank).
     // A key equivalent is a key that chooses the entry while the menu is
     // open; "" for none.
     void CreateMenuItem(const std::string& title = "", const std::string& keyEquivalent = "");

@@ -33,6 +33,10 @@ const std::string folderMissingMessage = "The \"Preferences\" folder does not ex
 const std::string fileMissingMessage = "The preferences file does not exist.";
 const std::string fileNotCreatedMessage = "The preferences file could not be created.";
 
+// The path of a file that was there at launch but could not be read: the
+// user's shortcuts are in it, so quit must not put the defaults over it.
+std::string unreadFile;
+
 // The file's key of each column of a row, followed by the row number.
 constexpr std::array<const char*, ShortcutTable::columnCount> rowKeys{
     "FUNCTIONKEY", "SHIFTKEY", "CONTROLKEY",      "OPTIONKEY",
@@ -67,8 +71,13 @@ std::string line(const std::string& key, const std::string& value) {
 } // namespace
 
 void loadPreferences() {
+    unreadFile.clear();
     if (const auto folder = framework::PreferencesFolder()) {
-        Store::loadFile(folder->Child(applicationName()));
+        const auto file = folder->Child(applicationName());
+        Store::loadFile(file);
+        if (file && !Store::isFileLoaded() && file->Exists()) {
+            unreadFile = file->AbsolutePath();
+        }
     } else {
         app().displayMessage(folderMissingMessage);
     }
@@ -105,6 +114,10 @@ void savePreferences() {
     auto file = folder->Child(applicationName());
     if (!file) {
         app().displayMessage(fileMissingMessage);
+        return;
+    }
+    if (file->AbsolutePath() == unreadFile) {
+        app().displayMessage(fileNotCreatedMessage);
         return;
     }
     const auto stream = file->CreateTextFile();

@@ -26,7 +26,8 @@ extern bool resetPreferences;
 // launch. When no file was read, shows the shortcut list window and brings
 // the application to the front.
 void loadPreferences();
-// Rewrites the whole preferences file, once, at quit.
+// Rewrites the whole preferences file, once, at quit; never one that was
+// there at launch but could not be read.
 void savePreferences();
 
 } // namespace keyhop::PreferencesModule

@@ -24,9 +24,11 @@ void CheckForUpdateThread::Event_Run() {
                             framework::Lowercase(framework::ReplaceAll(applicationName, " ", "")) +
                             "/version.txt";
     const std::string reply = socket->Get(url, 0);
-    // Any reply that names the application without the running version
-    // announces a new one; so 1.10 is no news to a running 1.1.
-    if (framework::InStr(reply, applicationName) > 0 && framework::InStr(reply, versionText) == 0) {
+    // Only the version file itself counts: an error page or a redirection
+    // may name the application too. Any good reply that names it without the
+    // running version announces a new one; so 1.10 is no news to a running 1.1.
+    if (socket->HTTPStatusCode() == 200 && framework::InStr(reply, applicationName) > 0 &&
+        framework::InStr(reply, versionText) == 0) {
         // Texts are looked up and messages shown on the main thread only.
         runOnMainThread([applicationName] {
             app().displayMessage(framework::Replace(NewVersionAvailableMessage(),

@@ -1,9 +1,6 @@
-"""End-to-end harness: the real keyhop binary on a private X display.
-
-Each Desktop has its own Xvfb, optionally a tray host (trayer), and a
-temporary HOME with the XDG folders inside it. Every process it starts is
-stopped by its process id when the Desktop closes.
-"""
+"""The real keyhop on a private X display: each Desktop has its own Xvfb, a tray
+host (trayer) unless told otherwise, and a temporary HOME with the XDG folders;
+every process it starts is stopped by its process id when it closes."""
 
 import ctypes
 import os
@@ -26,6 +23,40 @@ def wait_until(predicate, timeout=5.0, interval=0.02):
         time.sleep(interval)
 
 
+# A line Keyhop never writes: gone from the preferences file once Keyhop rewrote it.
+STALE = "STALE = 1\n"
+
+
+def preferences_path(desktop):
+    return os.path.join(desktop.config, "Keyhop")
+
+
+def write_preferences(desktop, rows=()):
+    """The preferences file: the stale line, then one shortcut a row of seven cells."""
+    keys = ("FUNCTIONKEY", "SHIFTKEY", "CONTROLKEY", "OPTIONKEY", "COMMANDKEY", "FILENAME",
+            "FILEABSOLUTEPATH")
+    with open(preferences_path(desktop), "w") as file:
+        file.write(STALE + "".join(f"{key}{n} = {cell}\n"
+                                   for n, row in enumerate(rows) for key, cell in zip(keys, row)))
+
+
+def read_text(path):
+    """The file's text; "" while it does not exist."""
+    try:
+        with open(path) as file:
+            return file.read()
+    except FileNotFoundError:
+        return ""
+
+
+def visible_keyhop_windows(desktop):
+    return desktop.xdotool("search", "--onlyvisible", "--classname", "keyhop").stdout.split()
+
+
+def window_type(desktop, window):
+    return desktop.run(["xprop", "-id", window, "_NET_WM_WINDOW_TYPE"]).stdout
+
+
 class Desktop:
     def __init__(self, tray=True):
         self.tray = tray
@@ -34,14 +65,29 @@ class Desktop:
         self.home = os.path.join(self.root, "home")
         self.config = os.path.join(self.home, ".config")
         self.data = os.path.join(self.home, ".local", "share")
-        os.makedirs(self.config)
-        os.makedirs(self.data)
+        for folder in (self.config, self.data):
+            os.makedirs(folder)
         self.display = None
 
     def __enter__(self):
-        self._start_xvfb()
+        # -noreset: by default the server resets whenever its last client
+        # leaves, and a client connecting in that moment is turned away.
+        read_end, write_end = os.pipe()
+        self.processes.append(subprocess.Popen(
+            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x800x24",
+             "-nolisten", "tcp", "-noreset"],
+            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        os.close(write_end)
+        with os.fdopen(read_end, "rb") as pipe:
+            self.display = ":" + pipe.readline().decode().strip()
+        if self.display == ":":
+            raise RuntimeError("Xvfb did not start")
         if self.tray:
-            self._start_tray_host()
+            self.start(["trayer", "--edge", "top", "--align", "right", "--widthtype", "request"])
+            # Keyhop looks for the owner of the tray selection, as every tray client does.
+            if not wait_until(lambda: selection_owned(self.display, "_NET_SYSTEM_TRAY_S0"),
+                              timeout=10):
+                raise RuntimeError("the tray host did not start")
         return self
 
     def __exit__(self, *exc):
@@ -49,29 +95,19 @@ class Desktop:
 
     @property
     def env(self):
-        env = {
-            "PATH": os.environ.get("PATH", "/usr/bin:/bin"),
-            "HOME": self.home,
-            "DISPLAY": self.display,
-            "XDG_CONFIG_HOME": self.config,
-            "XDG_DATA_HOME": self.data,
-            "XDG_RUNTIME_DIR": self.root,
-            "LANG": "C.UTF-8",
-            "QT_QPA_PLATFORM": "xcb",
-        }
+        env = dict(PATH=os.environ.get("PATH", "/usr/bin:/bin"), HOME=self.home,
+                   DISPLAY=self.display, XDG_CONFIG_HOME=self.config, XDG_DATA_HOME=self.data,
+                   XDG_RUNTIME_DIR=self.root, LANG="C.UTF-8", QT_QPA_PLATFORM="xcb")
         # Sanitizer builds are run with their options.
-        for name in ("ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS"):
-            if name in os.environ:
-                env[name] = os.environ[name]
+        env.update({name: value for name, value in os.environ.items()
+                    if name in ("ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS")})
         return env
 
-    def start(self, argv, **kwargs):
+    def start(self, argv):
         """Starts a process on this desktop; it is stopped when the desktop closes."""
-        process = subprocess.Popen(
-            argv, env=kwargs.pop("env", self.env), stdout=kwargs.pop("stdout", subprocess.DEVNULL),
-            stderr=kwargs.pop("stderr", subprocess.DEVNULL), **kwargs)
-        self.processes.append(process)
-        return process
+        self.processes.append(subprocess.Popen(
+            argv, env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+        return self.processes[-1]
 
     def start_keyhop(self):
         return self.start([KEYHOP])
@@ -84,8 +120,7 @@ class Desktop:
 
     def window_ids(self, name):
         """The ids of visible windows whose title matches name."""
-        result = self.xdotool("search", "--onlyvisible", "--name", name)
-        return result.stdout.split()
+        return self.xdotool("search", "--onlyvisible", "--name", name).stdout.split()
 
     def close(self):
         for process in reversed(self.processes):
@@ -98,31 +133,6 @@ class Desktop:
                     process.wait()
         self.processes.clear()
         shutil.rmtree(self.root, ignore_errors=True)
-
-    def _start_xvfb(self):
-        # -noreset: by default the server resets whenever its last client
-        # leaves, and a client connecting in that moment is turned away.
-        read_end, write_end = os.pipe()
-        xvfb = subprocess.Popen(
-            ["Xvfb", "-displayfd", str(write_end), "-screen", "0", "1280x800x24",
-             "-nolisten", "tcp", "-noreset"],
-            pass_fds=(write_end,), stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write_end)
-        self.processes.append(xvfb)
-        with os.fdopen(read_end, "rb") as pipe:
-            number = pipe.readline().decode().strip()
-        if not number:
-            raise RuntimeError("Xvfb did not start")
-        self.display = ":" + number
-
-    def _start_tray_host(self):
-        self.start(["trayer", "--edge", "top", "--align", "right", "--widthtype", "request"])
-        if not wait_until(self._tray_owned, timeout=10):
-            raise RuntimeError("the tray host did not start")
-
-    def _tray_owned(self):
-        """Whether a tray host owns the tray selection of screen 0, as Keyhop checks."""
-        return selection_owned(self.display, "_NET_SYSTEM_TRAY_S0")
 
 
 def selection_owned(display, selection):

@@ -7,8 +7,7 @@ import stat
 import time
 import unittest
 
-from harness import Desktop, handles_signal, stop, wait_until
-from test_preferences import row_lines
+from harness import Desktop, handles_signal, read_text, stop, wait_until, write_preferences
 
 
 class ShortcutsTest(unittest.TestCase):
@@ -21,9 +20,8 @@ class ShortcutsTest(unittest.TestCase):
             file.write(f"#!/bin/sh\necho \"$0\" >> '{self.marker}'\n")
         os.chmod(program, stat.S_IRWXU)
         self.missing = os.path.join(self.desktop.root, "gone away")
-        with open(os.path.join(self.desktop.config, "Keyhop"), "w") as file:
-            file.write(row_lines(0, ("F5", "", "", "", "X", "marker program", program))
-                       + row_lines(1, ("F6", "", "", "", "", "gone away", self.missing)))
+        write_preferences(self.desktop, [("F5", "", "", "", "X", "marker program", program),
+                                         ("F6", "", "", "", "", "gone away", self.missing)])
         self.keyhop = self.desktop.start_keyhop()
         self.assertTrue(wait_until(lambda: handles_signal(self.keyhop), timeout=10),
                         "keyhop did not reach its event loop")
@@ -39,10 +37,7 @@ class ShortcutsTest(unittest.TestCase):
 
     def launches(self):
         """How often the marker program has run so far."""
-        if not os.path.exists(self.marker):
-            return 0
-        with open(self.marker) as file:
-            return len(file.read().splitlines())
+        return len(read_text(self.marker).splitlines())
 
     def assertLaunches(self, count):
         """The marker has run count times, and no more come after a while."""

@@ -1,8 +1,10 @@
-// The event loop, guarded events and every road to an orderly quit.
+// The event loop, guarded events, every road to an orderly quit, and threads
+// whose work and exceptions reach the main thread while they wait.
 
 #include "framework/Application.h"
 #include "framework/EventDelivery.h"
 #include "framework/RuntimeException.h"
+#include "framework/Thread.h"
 
 #include <gtest/gtest.h>
 
@@ -11,136 +13,117 @@
 
 #include <csignal>
 #include <functional>
-#include <optional>
+#include <future>
+#include <thread>
 
 namespace {
 
-// Records its events; Open runs whatever the test asks of it.
+using Events = std::vector<std::string>;
+
+// Records its events and the exceptions reported; Open runs what the test asks.
 class RecordingApplication final : public framework::Application {
   public:
-    std::function<void(RecordingApplication&)> onOpen;
-    std::vector<std::string> events;
-    std::optional<framework::RuntimeException> lastError;
+    std::function<void()> onOpen;
+    Events events;
 
     void Event_Open() override {
         events.emplace_back("open");
-        if (onOpen) {
-            onOpen(*this);
-        }
+        onOpen();
         events.emplace_back("open done");
     }
     void Event_Close() override { events.emplace_back("close"); }
     bool Event_UnhandledException(const framework::RuntimeException* error) override {
-        events.emplace_back("unhandled");
-        if (error != nullptr) {
-            lastError = *error;
-        }
+        events.push_back("unhandled " + std::to_string(error->ErrorNumber()) + " " +
+                         error->Message() + (error->Stack().empty() ? "" : " +stack"));
         return true;
     }
 };
 
-class ApplicationTest : public testing::Test {
-  protected:
-    RecordingApplication& application() {
-        if (framework::Application::current() == nullptr) {
-            framework::Application::registerAppObject(std::make_unique<RecordingApplication>());
-        }
-        return static_cast<RecordingApplication&>(*framework::Application::current());
-    }
-    void TearDown() override { framework::Application::releaseAppObject(); }
-};
+// Runs a new application object until it quits; what it recorded.
+Events run(std::function<void()> onOpen) {
+    auto application = std::make_unique<RecordingApplication>();
+    RecordingApplication& recording = *application;
+    recording.onOpen = std::move(onOpen);
+    framework::Application::registerAppObject(std::move(application));
+    EXPECT_EQ(recording.run(), 0);
+    const Events events = recording.events;
+    framework::Application::releaseAppObject();
+    return events;
+}
 
-// Fires a few rounds of the event loop later, so that the quit arrives from
-// the loop and not from inside Open.
+// A few rounds of the event loop later, so that it comes from the loop and
+// not from inside Open.
 void later(std::function<void()> action) {
     QTimer::singleShot(5, std::move(action));
 }
 
-TEST_F(ApplicationTest, QuitRunsCloseOnceAfterTheCallerReturns) {
-    auto& app = application();
-    app.onOpen = [](RecordingApplication& self) {
-        self.Quit(3);
-        self.Quit(0);
-        self.events.emplace_back("after quit");
-    };
-    EXPECT_EQ(app.run(), 3);
-    EXPECT_EQ(app.events, (std::vector<std::string>{"open", "after quit", "open done", "close"}));
-}
-
-TEST_F(ApplicationTest, EachSignalQuitsInOrder) {
-    for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
-        framework::Application::releaseAppObject();
-        auto& app = application();
-        app.onOpen = [signal](RecordingApplication&) { later([signal] { std::raise(signal); }); };
-        EXPECT_EQ(app.run(), 0) << signal;
-        EXPECT_EQ(app.events, (std::vector<std::string>{"open", "open done", "close"})) << signal;
-    }
-}
-
-TEST_F(ApplicationTest, SignalsArrivingTogetherCloseOnce) {
-    auto& app = application();
-    app.onOpen = [](RecordingApplication&) {
-        later([] {
+TEST(Application, EachQuitRequestOfThePlatformClosesOnce) {
+    const std::function<void()> requests[] = {
+        [] {
             std::raise(SIGTERM);
             std::raise(SIGHUP);
             std::raise(SIGTERM);
-        });
+        },
+        [] { std::raise(SIGINT); },
+        // The session manager's quit reaches the application as Qt's Quit event.
+        [] { QCoreApplication::quit(); },
     };
-    app.run();
-    EXPECT_EQ(std::count(app.events.begin(), app.events.end(), "close"), 1);
+    for (const auto& request : requests) {
+        EXPECT_EQ(run([&request] { later(request); }), (Events{"open", "open done", "close"}));
+    }
 }
 
-TEST_F(ApplicationTest, PlatformQuitEventIsAQuitRequest) {
-    // The session manager's quit reaches the application as Qt's Quit event.
-    auto& app = application();
-    app.onOpen = [](RecordingApplication&) { later([] { QCoreApplication::quit(); }); };
-    EXPECT_EQ(app.run(), 0);
-    EXPECT_EQ(app.events, (std::vector<std::string>{"open", "open done", "close"}));
-}
-
-TEST_F(ApplicationTest, ExceptionInAnEventIsReportedAndTheLoopGoesOn) {
-    auto& app = application();
-    app.onOpen = [](RecordingApplication& self) {
-        later([&self] {
+TEST(Application, AnExceptionInAnEventIsReportedAndTheLoopGoesOn) {
+    const Events events = run([] {
+        later([] {
             framework::deliverEvent([] { throw framework::RuntimeException(42, "broken"); });
-            self.events.emplace_back("still running");
-            self.Quit(0);
+            framework::deliverEvent([] { throw std::out_of_range("index 9"); });
+            EXPECT_FALSE(framework::deliverEvent([]() -> bool { throw 7; }));
+            framework::Application::current()->Quit(0);
         });
         throw std::runtime_error("open failed");
-    };
-    app.run();
-    EXPECT_EQ(app.events, (std::vector<std::string>{"open", "unhandled", "unhandled",
-                                                    "still running", "close"}));
-    ASSERT_TRUE(app.lastError);
-    EXPECT_EQ(app.lastError->ErrorNumber(), 42);
-    EXPECT_EQ(app.lastError->Message(), "broken");
-    EXPECT_FALSE(app.lastError->Stack().empty());
+    });
+    EXPECT_EQ(events, (Events{"open", "unhandled 0 open failed", "unhandled 42 broken +stack",
+                              "unhandled 0 index 9", "unhandled 0 ", "close"}));
 }
 
-TEST_F(ApplicationTest, ForeignExceptionsKeepTheirMessageWithAnEmptyStack) {
-    auto& app = application();
-    framework::deliverEvent([] { throw std::out_of_range("index 9"); });
-    ASSERT_TRUE(app.lastError);
-    EXPECT_EQ(app.lastError->ErrorNumber(), 0);
-    EXPECT_EQ(app.lastError->Message(), "index 9");
-    EXPECT_TRUE(app.lastError->Stack().empty());
-
-    framework::deliverEvent([] { throw 7; });
-    EXPECT_EQ(app.lastError->Message(), "");
+std::string where() {
+    static const std::thread::id mainThread = std::this_thread::get_id();
+    return std::this_thread::get_id() == mainThread ? " on the main thread" : " elsewhere";
 }
 
-TEST_F(ApplicationTest, AGuardedBooleanHandlerThatThrowsAnswersFalse) {
-    application();
-    EXPECT_FALSE(framework::deliverEvent([]() -> bool { throw std::runtime_error("x"); }));
-    EXPECT_TRUE(framework::deliverEvent([] { return true; }));
-}
+class AskingThread final : public framework::Thread {
+  public:
+    Events& events = static_cast<RecordingApplication&>(*framework::Application::current()).events;
+    std::promise<void> destroyed;
 
-TEST_F(ApplicationTest, QuitOutsideARunDoesNotLeakIntoTheNextRun) {
-    auto& app = application();
-    app.Quit(5);
-    app.onOpen = [](RecordingApplication& self) { later([&self] { self.Quit(0); }); };
-    EXPECT_EQ(app.run(), 0);
-    EXPECT_EQ(app.events, (std::vector<std::string>{"open", "open done", "close"}));
+    ~AskingThread() override {
+        events.emplace_back("destroyed");
+        destroyed.set_value();
+    }
+    void Event_Run() override {
+        events.push_back("run" + where());
+        runOnMainThread([this] { events.push_back("work" + where()); });
+        events.emplace_back("after the work");
+        throw std::runtime_error("thrown");
+    }
+};
+
+TEST(Thread, RunsBesideTheMainThreadWhichRunsItsWorkAndReportsItsException) {
+    where(); // learns which thread is the main one
+    framework::Application::registerAppObject(std::make_unique<RecordingApplication>());
+    auto thread = std::make_shared<AskingThread>();
+    const Events& events = thread->events;
+    auto gone = thread->destroyed.get_future();
+    thread->Run();
+    // The running thread owns itself.
+    thread.reset();
+    while (gone.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 10);
+    }
+    EXPECT_EQ(events, (Events{"run elsewhere", "work on the main thread", "after the work",
+                              "unhandled 0 thrown", "destroyed"}));
+    framework::Application::releaseAppObject();
 }
 
 } // namespace

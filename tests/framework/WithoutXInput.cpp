@@ -1,5 +1,4 @@
-// Linked into a test program in place of libXi's: every X server seems to
-// lack XInput 2.
+// Linked into a test program in place of libXi's: no X server offers XInput 2.
 
 #include <X11/Xlib.h>
 

@@ -30,6 +30,7 @@ class MainTimerTest : public testing::Test {
     void TearDown() override {
         framework::Window::releaseAll();
         framework::Application::releaseAppObject();
+        shortcutsList.reset();
     }
 
     // A row for a combination such as "F5 SM" (F5 with Shift and Command),

@@ -4,10 +4,12 @@
 
 #include "framework/PlatformServices.h"
 
+#include <QMenu>
 #include <QPointer>
 #include <QSystemTrayIcon>
 
 #include <functional>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
@@ -16,8 +18,8 @@ namespace keyhop::test {
 
 class FakePlatform final : public framework::PlatformServices {
   public:
-    FakePlatform();
-    ~FakePlatform() override;
+    FakePlatform() { framework::usePlatformServices(this); }
+    ~FakePlatform() override { framework::usePlatformServices(nullptr); }
     FakePlatform(const FakePlatform&) = delete;
     FakePlatform& operator=(const FakePlatform&) = delete;
 
@@ -30,6 +32,11 @@ class FakePlatform final : public framework::PlatformServices {
     std::vector<std::vector<std::string>> started;
     // Runs while a message box is "open", before it is dismissed.
     std::function<void(const std::string&)> onMessageBox;
+
+    // Whether file dialogs can be made; what the next one answers (nil: cancelled).
+    bool fileDialogs = true;
+    std::optional<std::string> chosenPath;
+    framework::ScreenSize screen{1024, 768};
 
     // The desktop's tray. Menus, entries and the icon are real Qt objects
     // (they work on the offscreen platform); the icon is never shown.
@@ -44,17 +51,34 @@ class FakePlatform final : public framework::PlatformServices {
     bool trayIconShown = false;
 
     void showMessageBox(const std::string& text) override;
-    void beep() override;
-    void bringApplicationToFront() override;
-    bool functionKeyDown(int number) override;
-    bool modifierKeyDown(framework::ModifierKey key) override;
-    void startDetached(const std::vector<std::string>& argv) override;
-    // Logged as "url:<url>".
-    void openURL(const std::string& url) override;
-    bool systemTrayAvailable() override;
+    void beep() override { log.emplace_back("beep"); }
+    void bringApplicationToFront() override { log.emplace_back("front"); }
+    bool fileDialogsAvailable() override { return fileDialogs; }
+    std::optional<std::string> chooseFile(const std::string& folder,
+                                          const std::vector<std::string>&) override {
+        return log.push_back("chooseFile:" + folder), chosenPath;
+    }
+    std::optional<std::string> chooseFolder(const std::string& folder) override {
+        return log.push_back("chooseFolder:" + folder), chosenPath;
+    }
+    framework::ScreenSize screenSize(int index) override {
+        return index == 0 ? screen : framework::ScreenSize{};
+    }
+    bool functionKeyDown(int number) override { return functionKeysDown.contains(number); }
+    bool modifierKeyDown(framework::ModifierKey key) override {
+        return modifierKeysDown.contains(key);
+    }
+    void startDetached(const std::vector<std::string>& argv) override {
+        log.push_back("start:" + (argv.empty() ? std::string() : argv.back()));
+        started.push_back(argv);
+    }
+    void openURL(const std::string& url) override { log.push_back("url:" + url); }
+    bool systemTrayAvailable() override { return trayAvailable; }
     std::unique_ptr<QSystemTrayIcon> newTrayIcon() override;
-    bool showTrayIcon(QSystemTrayIcon& icon) override;
-    std::unique_ptr<QMenu> newMenu() override;
+    bool showTrayIcon(QSystemTrayIcon&) override { return trayIconShown = !trayPlacementFails; }
+    std::unique_ptr<QMenu> newMenu() override {
+        return menuFails ? nullptr : std::make_unique<QMenu>();
+    }
     std::unique_ptr<QAction> newMenuEntry() override;
 
     // The texts of the message boxes shown so far.

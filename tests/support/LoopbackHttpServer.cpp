@@ -3,9 +3,7 @@
 #include "support/LoopbackHttpServer.h"
 
 #include <arpa/inet.h>
-#include <fcntl.h>
 #include <netinet/in.h>
-#include <poll.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
@@ -13,145 +11,55 @@
 
 namespace keyhop::test {
 
-namespace {
-
-// A socket bound to a free loopback port.
-int boundSocket(int& port) {
-    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0);
+LoopbackHttpServer::LoopbackHttpServer(std::optional<std::string> reply)
+    : listener_(::socket(AF_INET, SOCK_STREAM | SOCK_CLOEXEC, 0)) {
     sockaddr_in address{};
     address.sin_family = AF_INET;
     address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
     socklen_t length = sizeof address;
-    if (fd < 0 || ::bind(fd, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
-        ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) != 0) {
-        throw std::runtime_error("no loopback socket");
+    if (::bind(listener_, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
+        ::getsockname(listener_, reinterpret_cast<sockaddr*>(&address), &length) != 0 ||
+        ::listen(listener_, 1) != 0) {
+        throw std::runtime_error("no loopback server");
     }
-    port = ntohs(address.sin_port);
-    return fd;
-}
-
-} // namespace
-
-ReceivedRequest splitRequest(const std::string& bytes) {
-    ReceivedRequest request;
-    const auto headerEnd = bytes.find("\r\n\r\n");
-    const std::string header = bytes.substr(0, headerEnd);
-    request.body = headerEnd == std::string::npos ? "" : bytes.substr(headerEnd + 4);
-    std::size_t from = 0;
-    for (auto at = header.find("\r\n"); from <= header.size(); at = header.find("\r\n", from)) {
-        const std::string line = header.substr(from, at == std::string::npos ? at : at - from);
-        if (from == 0) {
-            request.requestLine = line;
-        } else {
-            request.headerLines.insert(line);
-        }
-        if (at == std::string::npos) {
-            break;
-        }
-        from = at + 2;
-    }
-    return request;
-}
-
-LoopbackHttpServer::LoopbackHttpServer(std::string reply, Behaviour behaviour)
-    : reply_(std::move(reply)), hang_(behaviour == Behaviour::Hang) {
-    listener_ = boundSocket(port_);
-    if (::listen(listener_, 8) != 0 || ::pipe2(stopPipe_, O_CLOEXEC) != 0) {
-        throw std::runtime_error("loopback server cannot start");
-    }
-    thread_ = std::thread([this] { serve(); });
+    port_ = ntohs(address.sin_port);
+    thread_ = std::thread([this, reply = std::move(reply)] { serve(reply); });
 }
 
 LoopbackHttpServer::~LoopbackHttpServer() {
-    [[maybe_unused]] const auto written = ::write(stopPipe_[1], "x", 1);
+    // Wakes the server wherever it waits.
+    ::shutdown(listener_, SHUT_RDWR);
+    ::shutdown(connection_, SHUT_RDWR);
     thread_.join();
-    ::close(stopPipe_[0]);
-    ::close(stopPipe_[1]);
     ::close(listener_);
 }
 
-std::string LoopbackHttpServer::address() const {
-    return "http://127.0.0.1:" + std::to_string(port_);
-}
-
-std::vector<std::string> LoopbackHttpServer::requests() const {
+std::optional<std::string> LoopbackHttpServer::request() const {
     const std::lock_guard lock(mutex_);
-    return requests_;
+    return request_;
 }
 
-void LoopbackHttpServer::waitForRequest() const {
-    std::unique_lock lock(mutex_);
-    requestArrived_.wait(lock, [this] { return headerComplete_; });
-}
-
-int LoopbackHttpServer::unusedPort() {
-    int port = 0;
-    ::close(boundSocket(port));
-    return port;
-}
-
-void LoopbackHttpServer::serve() {
-    for (;;) {
-        pollfd waits[] = {{listener_, POLLIN, 0}, {stopPipe_[0], POLLIN, 0}};
-        if (::poll(waits, 2, -1) < 0 || waits[1].revents != 0) {
-            return;
-        }
-        const int connection = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
-        if (connection >= 0) {
-            serveConnection(connection);
-            ::close(connection);
-        }
+void LoopbackHttpServer::serve(const std::optional<std::string>& reply) {
+    const int connection = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
+    connection_ = connection;
+    std::string header;
+    char buffer[4096];
+    ssize_t count = 1;
+    while (header.find("\r\n\r\n") == std::string::npos &&
+           (count = ::recv(connection, buffer, sizeof buffer, 0)) > 0) {
+        header.append(buffer, static_cast<std::size_t>(count));
     }
-}
-
-void LoopbackHttpServer::serveConnection(int connection) {
-    std::size_t index = 0;
     {
         const std::lock_guard lock(mutex_);
-        index = requests_.size();
-        requests_.emplace_back();
+        request_ = header;
     }
-    for (;;) {
-        if (!readInto(connection, index)) {
-            return;
-        }
-        const std::lock_guard lock(mutex_);
-        if (requests_[index].find("\r\n\r\n") != std::string::npos) {
-            headerComplete_ = true;
-            requestArrived_.notify_all();
-            break;
-        }
+    for (std::size_t sent = 0; reply && count > 0 && sent < reply->size(); sent += count) {
+        count = ::send(connection, reply->data() + sent, reply->size() - sent, MSG_NOSIGNAL);
     }
-    if (!hang_) {
-        std::size_t sent = 0;
-        while (sent < reply_.size()) {
-            const auto n =
-                ::send(connection, reply_.data() + sent, reply_.size() - sent, MSG_NOSIGNAL);
-            if (n <= 0) {
-                break;
-            }
-            sent += static_cast<std::size_t>(n);
-        }
-        ::shutdown(connection, SHUT_WR);
+    // Without a reply, until the client or the destructor ends the connection.
+    while (!reply && ::recv(connection, buffer, sizeof buffer, 0) > 0) {
     }
-    // Whatever else the client sends, until it closes.
-    while (readInto(connection, index)) {
-    }
-}
-
-bool LoopbackHttpServer::readInto(int connection, std::size_t index) {
-    pollfd waits[] = {{connection, POLLIN, 0}, {stopPipe_[0], POLLIN, 0}};
-    if (::poll(waits, 2, -1) < 0 || waits[1].revents != 0) {
-        return false;
-    }
-    char buffer[4096];
-    const auto n = ::recv(connection, buffer, sizeof buffer, 0);
-    if (n <= 0) {
-        return false;
-    }
-    const std::lock_guard lock(mutex_);
-    requests_[index].append(buffer, static_cast<std::size_t>(n));
-    return true;
+    ::close(connection);
 }
 
 } // namespace keyhop::test

@@ -1,68 +1,34 @@
 #pragma once
-// An HTTP server on the loopback interface for one test: it records every
-// byte each connection sends and answers with the bytes the test gives.
+// An HTTP server on the loopback interface for one request of one test: it
+// records the request's header and answers with the bytes the test gives.
 
-#include <condition_variable>
+#include <atomic>
 #include <mutex>
-#include <set>
+#include <optional>
 #include <string>
 #include <thread>
-#include <vector>
 
 namespace keyhop::test {
 
-// A request as the server received it: the lines up to the empty line,
-// without their CR LF, and every byte after the empty line.
-struct ReceivedRequest {
-    std::string requestLine;
-    std::multiset<std::string> headerLines;
-    std::string body;
-};
-
-ReceivedRequest splitRequest(const std::string& bytes);
-
 class LoopbackHttpServer final {
   public:
-    enum class Behaviour {
-        // Sends the reply as it is (status line, headers and body, or anything
-        // else) once a request's header has arrived, then closes its side.
-        Answer,
-        // Reads each request and never answers, until the server is destroyed.
-        Hang,
-    };
-
-    explicit LoopbackHttpServer(std::string reply, Behaviour behaviour = Behaviour::Answer);
+    // Once the header has come, sends reply as it is (status line, headers
+    // and body, or anything else) and closes; nil never answers.
+    explicit LoopbackHttpServer(std::optional<std::string> reply);
     ~LoopbackHttpServer();
-    LoopbackHttpServer(const LoopbackHttpServer&) = delete;
-    LoopbackHttpServer& operator=(const LoopbackHttpServer&) = delete;
 
-    // "http://127.0.0.1:<port>"
-    std::string address() const;
-    int port() const { return port_; }
-
-    // What each connection sent, from its first byte to its end; a
-    // connection still open shows what it has sent so far.
-    std::vector<std::string> requests() const;
-    // Blocks until a request's header has arrived.
-    void waitForRequest() const;
-
-    // A loopback port on which nothing listens.
-    static int unusedPort();
+    std::string address() const { return "http://127.0.0.1:" + std::to_string(port_); }
+    // The request's header with its CR LF line ends; nil until it has come.
+    std::optional<std::string> request() const;
 
   private:
-    void serve();
-    void serveConnection(int connection);
-    bool readInto(int connection, std::size_t index);
+    void serve(const std::optional<std::string>& reply);
 
-    const std::string reply_;
-    const bool hang_;
     int listener_ = -1;
     int port_ = 0;
-    int stopPipe_[2] = {-1, -1};
+    std::atomic<int> connection_ = -1;
     mutable std::mutex mutex_;
-    mutable std::condition_variable requestArrived_;
-    std::vector<std::string> requests_;
-    bool headerComplete_ = false;
+    std::optional<std::string> request_;
     std::thread thread_;
 };
 

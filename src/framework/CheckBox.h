@@ -1,0 +1,21 @@
+#pragma once
+// A check box.
+
+#include "framework/Control.h"
+
+namespace framework {
+
+class CheckBox final : public Control {
+  public:
+    CheckBox(ControlOwner& owner, std::string name);
+
+    std::string Caption() const;
+    void setCaption(const std::string& caption);
+    bool Value() const;
+    void setValue(bool value);
+
+    // Raised whenever the value changes, by the user or by code.
+    std::function<void()> Action;
+};
+
+} // namespace framework

@@ -1,0 +1,16 @@
+#pragma once
+// A single-line text field.
+
+#include "framework/Control.h"
+
+namespace framework {
+
+class EditField final : public Control {
+  public:
+    EditField(ControlOwner& owner, std::string name);
+
+    std::string Text() const;
+    void setText(const std::string& text);
+};
+
+} // namespace framework

@@ -1,0 +1,49 @@
+// Pop-up menus on QComboBox. Change follows every change of the selection,
+// the code's own included; adding items changes none.
+
+#include "framework/PopupMenu.h"
+
+#include "framework/EventDelivery.h"
+
+#include <QComboBox>
+#include <QSignalBlocker>
+
+namespace framework {
+
+PopupMenu::PopupMenu(ControlOwner& owner, std::string name)
+    : Control(owner, std::move(name), new QComboBox) {
+    QObject::connect(&widgetAs<QComboBox>(), &QComboBox::currentIndexChanged,
+                     [this] { raiseEvent(Change); });
+}
+
+void PopupMenu::AddRow(const std::string& text) {
+    // Qt selects the first item added to an empty menu: keep the selection.
+    QComboBox& menu = widgetAs<QComboBox>();
+    const int selected = menu.currentIndex();
+    const QSignalBlocker quiet(menu);
+    menu.addItem(QString::fromStdString(text));
+    menu.setCurrentIndex(selected);
+}
+
+std::string PopupMenu::List(int k) const {
+    return widgetAs<QComboBox>().itemText(k).toStdString();
+}
+
+int PopupMenu::ListCount() const {
+    return widgetAs<QComboBox>().count();
+}
+
+int PopupMenu::ListIndex() const {
+    return widgetAs<QComboBox>().currentIndex();
+}
+
+void PopupMenu::setListIndex(int index) {
+    // Out of range selects nothing.
+    widgetAs<QComboBox>().setCurrentIndex(index);
+}
+
+std::string PopupMenu::Text() const {
+    return widgetAs<QComboBox>().currentText().toStdString();
+}
+
+} // namespace framework

@@ -1,0 +1,60 @@
+"""The About window from the tray menu, as the X server sees it."""
+
+import os
+import unittest
+from unittest import mock
+
+import test_status_item
+from harness import Desktop, stop, wait_until
+
+# Every transparency the window shows, in order: in, the wait at 5, out.
+FADE = list(range(255, 0, -10)) + list(range(0, 260, 10))
+
+
+def transparencies(desktop):
+    shown = {}
+    for window in test_status_item.visible_keyhop_windows(desktop):
+        line = desktop.run(["xprop", "-id", window, "_NET_WM_WINDOW_OPACITY"]).stdout
+        if "=" in line:
+            shown[window] = 255 - round(int(line.split("=")[1]) * 255 / 0xFFFFFFFF)
+    return shown
+
+
+class AboutTest(unittest.TestCase):
+    def open_about(self, desktop):
+        keyhop, icon = test_status_item.TrayTest.start_with_tray_icon(self, desktop)
+        test_status_item.TrayTest.open_menu(self, desktop, icon)
+        desktop.xdotool("key", "Down", "Return")
+        panels = wait_until(lambda: transparencies(desktop), timeout=10)
+        self.assertEqual(len(panels), 1, "one window with an opacity: the About window")
+        return keyhop, next(iter(panels))
+
+    def test_fades_in_waits_fades_out_and_opens_the_address(self):
+        with Desktop() as desktop:
+            # The web browser only notes the address it is given.
+            browser, opened = (os.path.join(desktop.root, name) for name in ("xdg-open", "opened"))
+            with open(browser, "w") as file:
+                file.write(f"#!/bin/sh\necho \"$1\" > '{opened}'\n")
+            os.chmod(browser, 0o755)
+            with mock.patch.dict(os.environ, PATH=desktop.root + os.pathsep + os.environ["PATH"]):
+                keyhop, panel = self.open_about(desktop)
+            seen = []  # each value once, as it changes
+            def closed():
+                value = transparencies(desktop).get(panel)
+                if value is not None and seen[-1:] != [value]:
+                    seen.append(value)
+                    if value == 5:  # the wait: click the address
+                        desktop.xdotool("mousemove", "--window", panel, "150", "80", "click", "1")
+                return value is None
+            self.assertTrue(wait_until(closed, timeout=20), "the window closes itself")
+            rest = iter(FADE)
+            self.assertTrue(all(value in rest for value in seen), seen)
+            self.assertTrue(5 in seen and len(seen) > 5, "the steps in, the wait at 5, the steps out")
+            self.assertEqual(wait_until(lambda: test_status_item.read_text(opened)),
+                             os.environ["KEYHOP_WEB_ADDRESS"] + "\n")
+            self.assertEqual(stop(keyhop), 0)
+
+    def test_quitting_while_it_fades_ends_it_with_keyhop(self):
+        with Desktop() as desktop:
+            keyhop, _ = self.open_about(desktop)
+            self.assertEqual(stop(keyhop), 0)

@@ -1,0 +1,148 @@
+"""The list window and the editor in the real keyhop, clicked at their controls' places."""
+
+import os
+import re
+import stat
+import time
+import unittest
+
+from harness import Desktop, stop, wait_until
+from test_status_item import preferences_path, visible_keyhop_windows, window_type, \
+    write_preferences
+
+
+class ListWindowTest(unittest.TestCase):
+    def setUp(self):
+        self.desktop = Desktop().__enter__()
+        self.addCleanup(self.desktop.close)
+        self.xdotool = self.desktop.xdotool
+        self.marker = os.path.join(self.desktop.root, "launched")
+        self.program = os.path.join(self.desktop.root, "marker program")
+        with open(self.program, "w") as file:
+            file.write(f"#!/bin/sh\necho \"$0\" >> '{self.marker}'\n")
+        os.chmod(self.program, stat.S_IRWXU)
+
+    def start(self, rows=None):
+        if rows is not None:
+            write_preferences(self.desktop, rows)
+        self.keyhop = self.desktop.start_keyhop()
+        self.icon = None
+        self.icon = self.new_window()
+
+    def quit(self):
+        self.assertEqual(stop(self.keyhop), 0)
+        with open(preferences_path(self.desktop)) as file:
+            return file.read()
+
+    def new_window(self, *known):
+        windows = wait_until(lambda: [
+            w for w in visible_keyhop_windows(self.desktop) if w not in known + (self.icon,)
+            and "TOOLTIP" not in window_type(self.desktop, w)], timeout=10)
+        self.assertTrue(windows, "no new window")
+        time.sleep(0.3)
+        return windows[0]
+
+    def gone(self, window):
+        self.assertTrue(wait_until(lambda: window not in visible_keyhop_windows(self.desktop)))
+
+    def click_until_gone(self, window, x, y):
+        # A window blocked by a modal dialog that has just gone drops a click
+        # until the dialog's loop has ended: click again until it takes.
+        for _ in range(10):
+            self.click(window, x, y)
+            if wait_until(lambda: window not in visible_keyhop_windows(self.desktop), timeout=1):
+                return
+        self.fail("the window stayed")
+
+    def geometry(self, window):
+        text = self.xdotool("getwindowgeometry", window).stdout
+        return tuple(map(int, re.search(r"(-?\d+),(-?\d+).*\s(\d+)x(\d+)", text, re.S).groups()))
+
+    def tray_menu(self, *known):
+        self.xdotool("mousemove", "--window", self.icon, "11", "12", "click", "1")
+        return self.new_window(*known)
+
+    def tray_menu_height(self, *known):
+        menu = self.tray_menu(*known)
+        height = self.geometry(menu)[3]
+        self.xdotool("key", "Escape")
+        self.gone(menu)
+        return height
+
+    def list_window(self, via_tray=True):
+        if via_tray:
+            self.tray_menu()
+            self.xdotool("key", "Down", "Down", "Return")
+        window = self.new_window()
+        self.menu_bar = self.geometry(window)[3] - 320
+        return window
+
+    def click(self, window, x, y):
+        self.xdotool("mousemove", "--window", window, str(x), str(y), "click", "1")
+
+    def dismiss_message(self, *known):
+        box = self.new_window(*known)
+        self.xdotool("windowfocus", "--sync", box, "key", "Return")
+        self.gone(box)
+
+    def test_size_login_box_and_place_kept_across_a_restart(self):
+        self.start([])
+        window = self.list_window()
+        # Nothing stored: the window system's place and the design size.
+        self.assertEqual(self.geometry(window)[:3], (0, 0, 460))
+        hints = self.desktop.run(["xprop", "-id", window, "WM_NORMAL_HINTS"]).stdout
+        self.assertIn(f"minimum size: 460 by {320 + self.menu_bar}", hints)
+        autostart = os.path.join(self.desktop.config, "autostart")
+        for entries in (1, 0):
+            self.click(window, 20, 225 + self.menu_bar)  # the login pane's box
+            self.dismiss_message(window)
+            self.assertEqual(len(os.listdir(autostart)), entries)
+        wanted = (200, 150, 600, 400 + self.menu_bar)
+        self.xdotool("windowmove", window, "200", "150", "windowsize", window, "600", str(wanted[3]))
+        self.assertTrue(wait_until(lambda: self.geometry(window) == wanted))
+        time.sleep(0.3)
+        self.assertIn("MAINWINDOWWIDTH = 600\nMAINWINDOWHEIGHT = 400\n", self.quit())
+        self.start()
+        window = self.list_window()
+        self.assertTrue(wait_until(lambda: self.geometry(window) == wanted))
+
+    def test_a_new_shortcut_works_at_once_and_joins_the_tray_menu_at_ok(self):
+        self.start([])
+        window = self.list_window()
+        self.click(window, 80, 180 + self.menu_bar)  # New shortcut
+        editor = self.new_window(window)
+        self.click(editor, 100, 40)  # Shift
+        self.click(editor, 130, 130)  # Select application/file
+        dialog = self.new_window(window, editor)
+        self.xdotool("windowfocus", "--sync", dialog, "type", "--delay", "20", self.program)
+        self.xdotool("key", "Return")
+        self.gone(dialog)
+        self.click_until_gone(editor, 425, 170)  # Ok
+        self.xdotool("keydown", "Shift_L", "F1", "sleep", "0.1", "keyup", "F1", "Shift_L")
+        self.assertTrue(wait_until(lambda: os.path.exists(self.marker), timeout=5))
+        # The tray menu changes only at the list window's Ok.
+        menu_height = self.tray_menu_height(window)
+        self.click(window, 425, 300 + self.menu_bar)  # Ok
+        self.gone(window)
+        self.assertGreater(self.tray_menu_height(), menu_height)
+        self.assertIn("SHIFTKEY0 = X\nCONTROLKEY0 = \nOPTIONKEY0 = \nCOMMANDKEY0 = \n"
+                      f"FILENAME0 = marker program\nFILEABSOLUTEPATH0 = {self.program}\n",
+                      self.quit())
+
+    def test_a_missing_items_key_selects_its_row_which_remove_then_drops(self):
+        missing = os.path.join(self.desktop.root, "gone away")
+        self.start([("F5", "", "", "", "X", "marker program", self.program),
+                    ("F6", "", "", "", "", "gone away", missing)])
+        self.xdotool("keydown", "F6", "sleep", "0.1", "keyup", "F6")
+        self.dismiss_message()
+        window = self.list_window(via_tray=False)
+        self.click(window, 370, 180 + self.menu_bar)  # Remove shortcut
+        self.click(window, 425, 300 + self.menu_bar)  # Ok
+        self.gone(window)
+        stored = self.quit()
+        self.assertNotIn(missing, stored)
+        self.assertIn(f"FILEABSOLUTEPATH0 = {self.program}\n", stored)
+
+
+if __name__ == "__main__":
+    unittest.main()
