@@ -49,6 +49,8 @@ TEST(Startup, RunsUntilTheQuitAppleEventThenReleasesTheModuleGlobalsInTheirOrder
     EXPECT_TRUE(FileTypes::pAny->isRegistered());
     EXPECT_EQ(FileTypes::pAny->Name(), "Any");
 
+    // Built while the application object is there: the window reads its version.
+    const QWidget& window = AboutWindow::get().content();
     // The application object, which shares the menu bar, goes first here so
     // that the menu bar goes with its global.
     framework::Application::releaseAppObject();
@@ -62,7 +64,7 @@ TEST(Startup, RunsUntilTheQuitAppleEventThenReleasesTheModuleGlobalsInTheirOrder
                        (CommonPreferencesModule::dictionary_ ? "dictionary " : "") +
                        (PreferencesModule::shortcutsList ? "shortcuts" : ""));
     };
-    QObject::connect(&AboutWindow::get().content(), &QObject::destroyed, look);
+    QObject::connect(&window, &QObject::destroyed, look);
     Menu::get()->Append(std::make_unique<ReleaseProbe>(look));
     finalizeModuleGlobals();
     look();
