@@ -64,6 +64,32 @@ class ClosedWindow final : public QObject {
     std::unique_ptr<Window> window_;
 };
 
+// While a modal loop runs, a window closed in it may be the one whose
+// handler waits in that loop: closed windows are kept until the outermost
+// modal loop has returned.
+int modalLoopsRunning = 0;
+
+std::vector<QPointer<ClosedWindow>>& parkedWindows() {
+    static auto* parked = new std::vector<QPointer<ClosedWindow>>;
+    return *parked;
+}
+
+void deleteWhenSafe(ClosedWindow* closed) {
+    if (modalLoopsRunning > 0) {
+        parkedWindows().emplace_back(closed);
+    } else {
+        closed->deleteLater();
+    }
+}
+
+void deleteParkedWindows() {
+    for (const QPointer<ClosedWindow>& closed : std::exchange(parkedWindows(), {})) {
+        if (!closed.isNull()) {
+            closed->deleteLater();
+        }
+    }
+}
+
 class ContentWidget final : public QWidget {
   public:
     using QWidget::QWidget;
@@ -325,7 +351,7 @@ void Window::Close() {
             std::unique_ptr<Window> closed = std::move(it->second);
             windows.erase(it);
             // Deleted by Qt's deferred deletion, or by releaseAll.
-            (new ClosedWindow(std::move(closed)))->deleteLater();
+            deleteWhenSafe(new ClosedWindow(std::move(closed)));
             return;
         }
     }
@@ -347,7 +373,11 @@ void Window::ShowModalWithin(Window& parent) {
     if (Visible()) {
         QEventLoop loop;
         QEventLoop* outer = std::exchange(d_->modalLoop, &loop);
+        ++modalLoopsRunning;
         loop.exec();
+        if (--modalLoopsRunning == 0) {
+            deleteParkedWindows();
+        }
         if (alive.isNull()) {
             return;
         }

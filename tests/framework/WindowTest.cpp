@@ -155,13 +155,18 @@ TEST(WindowTest, ReturnAndEscapePressTheButtonsAndAWindowClosesItselfSafely) {
     framework::Window::releaseAll();
 }
 
-TEST(WindowTest, ShowModalWithinReturnsOnceTheWindowIsHidden) {
-    TestWindow parent;
+TEST(WindowTest, ShowModalWithinReturnsOnceHiddenAndKeepsAParentClosedMeanwhile) {
+    ClosingWindow& parent = ClosingWindow::get();
     parent.Show();
     TestWindow sheet;
-    QTimer::singleShot(0, [&] { sheet.Hide(); });
+    // The handler that waits for the sheet must not find its window freed.
+    QTimer::singleShot(0, [&] { parent.Close(); });
+    QTimer::singleShot(20, [&] { sheet.Hide(); });
     sheet.ShowModalWithin(parent);
     EXPECT_FALSE(sheet.Visible());
+    EXPECT_EQ(ClosingWindow::alive, 1);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(ClosingWindow::alive, 0);
 }
 
 TEST(WindowTest, ChangesMadeByCodeRaiseTheirEvents) {
