@@ -113,8 +113,13 @@ int Application::run() {
     // made until now.
     mainThread = std::this_thread::get_id();
     [[maybe_unused]] static const bool endsRunOnExit = std::atexit(endRunOnExit) == 0;
-    QApplication::exec();
-    running = nullptr;
+    {
+        // Also when something escapes the loop: the exit handler must not
+        // find a run that is over.
+        const std::unique_ptr<Application*, void (*)(Application**)> endOfRun(
+            &running, [](Application** run) { *run = nullptr; });
+        QApplication::exec();
+    }
     // The loop only ends through Quit, but Close must never be skipped.
     raiseClose();
     runContext.reset();

@@ -20,9 +20,15 @@ std::string ApplicationCreatorCodeMBS(const framework::Application&) {
 }
 
 framework::FolderItem BundleFolderMBS(const framework::Application&) {
-    // The kernel names the executable by its absolute path, links resolved.
+    // The kernel names the executable by its absolute path, links resolved,
+    // and adds " (deleted)" once an upgrade has replaced the file.
     std::error_code error;
-    return framework::FolderItem(std::filesystem::read_symlink("/proc/self/exe", error).string());
+    std::string path = std::filesystem::read_symlink("/proc/self/exe", error).string();
+    const std::string deleted = " (deleted)";
+    if (path.ends_with(deleted) && !std::filesystem::exists(path, error)) {
+        path.resize(path.size() - deleted.size());
+    }
+    return framework::FolderItem(path);
 }
 
 void setFrontmostMBS(framework::Application&, bool frontmost) {

@@ -274,8 +274,12 @@ std::optional<Entry> readEntry(const fs::path& path) {
 // entries as UTF-8 lines.
 bool writableInEntry(const framework::FolderItem& file) {
     const std::string& path = file.AbsolutePath();
+    // A path with "%" is started through env, which takes a word holding "="
+    // for a variable to set; a file that is not there would start nothing.
+    const bool throughEnv = path.find('%') != std::string::npos;
     return !path.empty() && path.front() == '/' && !file.Name().empty() &&
            path.find_first_of("\n\r") == std::string::npos &&
+           !(throughEnv && path.find('=') != std::string::npos) && fs::is_regular_file(path) &&
            QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())).toStdString() ==
                path;
 }

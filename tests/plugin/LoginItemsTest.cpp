@@ -71,9 +71,14 @@ TEST_F(LoginItemsTest, AnAwkwardPathIsWrittenSoThatTheDesktopStartsIt) {
     QProcess::execute("gio", {"launch", (autostart / "keyhop-2.desktop").c_str()});
     EXPECT_EQ(keyhop::test::waitForFile(marker), "started\n");
 
-    // Our own entry is replaced; a line break cannot be written at all.
+    // Our own entry is replaced; what no entry could start is refused: a line
+    // break, "%" with "=" (env would take it for a variable), a missing file.
     EXPECT_TRUE(plugin::LoginItemsMBS::New()->AddFile(keyhop));
-    EXPECT_FALSE(plugin::LoginItemsMBS::New()->AddFile(program(home.root() / "x\ny" / "keyhop")));
+    for (const fs::path& folder : {fs::path("x\ny"), fs::path("x=y 50%")}) {
+        EXPECT_FALSE(
+            plugin::LoginItemsMBS::New()->AddFile(program(home.root() / folder / "keyhop")));
+    }
+    EXPECT_FALSE(plugin::LoginItemsMBS::New()->AddFile(FolderItem("/nowhere/keyhop (deleted)")));
     EXPECT_EQ(items().size(), 2U);
 }
 
