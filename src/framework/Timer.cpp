@@ -11,7 +11,7 @@
 
 namespace framework {
 
-Timer::Timer() : timer_(std::make_unique<QTimer>()) {
+Timer::Timer() : timer_(std::make_unique<QTimer>()), wakeContext_(std::make_unique<QObject>()) {
     // Precise: the key watcher's tick is the floor of its latency.
     timer_->setTimerType(Qt::PreciseTimer);
     QObject::connect(timer_.get(), &QTimer::timeout, [this] { tick(); });
@@ -41,6 +41,7 @@ void Timer::setMode(int mode) {
 
 void Timer::restart() {
     asleep_ = false;
+    wakeContext_ = std::make_unique<QObject>();
     if (mode_ == ModeOff) {
         timer_->stop();
         return;
@@ -77,7 +78,7 @@ void Timer::setActsOnlyOnKeyboard(bool value) {
 
 void Timer::sleepUntilFunctionKey() {
     if (actsOnlyOnKeyboard_ && mode_ == ModeMultiple &&
-        Keyboard::WakeOnFunctionKey(*timer_, [this] { wake(); })) {
+        Keyboard::WakeOnFunctionKey(*wakeContext_, [this] { wake(); })) {
         timer_->stop();
         asleep_ = true;
     }

@@ -3,6 +3,7 @@
 
 #include <memory>
 
+class QObject;
 class QTimer;
 
 namespace framework {
@@ -54,6 +55,9 @@ class Timer {
     bool actsOnlyOnKeyboard_ = false;
     bool asleep_ = false;
     std::unique_ptr<QTimer> timer_;
+    // What a sleeping timer's wake-up is bound to: gone with the timer, or
+    // replaced at a restart, so no stale wake-up reaches it.
+    std::unique_ptr<QObject> wakeContext_;
 };
 
 } // namespace framework
