@@ -50,7 +50,9 @@ def read_text(path):
 
 
 def visible_keyhop_windows(desktop):
-    return desktop.xdotool("search", "--onlyvisible", "--classname", "keyhop").stdout.split()
+    # xdotool lists a window twice when the tray host reparents it mid-search.
+    found = desktop.xdotool("search", "--onlyvisible", "--classname", "keyhop").stdout.split()
+    return list(dict.fromkeys(found))
 
 
 def window_type(desktop, window):
