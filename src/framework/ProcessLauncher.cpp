@@ -1,5 +1,6 @@
-// Starting programs detached: through a go-between that ends at once, so the
-// program is handed to init (or the session's subreaper).
+// Starting programs detached: a go-between spawns the program and ends at
+// once, so the program is handed to init (or the session's subreaper) and is
+// never our child.
 
 #include "framework/ProcessLauncher.h"
 
@@ -8,8 +9,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <pthread.h>
-#include <sched.h>
-#include <sys/resource.h>
+#include <pwd.h>
+#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -19,63 +20,50 @@ namespace framework {
 
 namespace {
 
-// The program's path: argv[0] itself when it names a path, else the first
-// executable of that name in PATH.
-std::string programPath(const std::string& name) {
-    if (name.find('/') != std::string::npos) {
-        return name;
+// Where desktop launchers start programs: $HOME, else the account's folder.
+std::string homeFolder() {
+    const char* home = std::getenv("HOME");
+    if (home == nullptr || *home == '\0') {
+        const passwd* account = ::getpwuid(::getuid());
+        home = account != nullptr ? account->pw_dir : nullptr;
     }
-    const char* searchPath = std::getenv("PATH");
-    std::string folders = searchPath != nullptr ? searchPath : "/usr/local/bin:/usr/bin:/bin";
-    std::size_t start = 0;
-    while (start <= folders.size()) {
-        const std::size_t end = std::min(folders.find(':', start), folders.size());
-        const std::string folder = end > start ? folders.substr(start, end - start) : ".";
-        const std::string candidate = folder + "/" + name;
-        if (::access(candidate.c_str(), X_OK) == 0 && !std::filesystem::is_directory(candidate)) {
-            return candidate;
-        }
-        start = end + 1;
-    }
-    return name;
+    std::error_code error;
+    return home != nullptr && std::filesystem::is_directory(home, error) ? home : std::string();
 }
 
-// What the two new processes need, all made before the first of them starts.
-struct Launch {
-    const char* path;
-    char* const* args;
-    int highestFd;
+// The program's attributes: a session of its own, default signal handling
+// with nothing blocked, the home folder, none of our files.
+class SpawnSettings final {
+  public:
+    SpawnSettings() {
+        ::posix_spawnattr_init(&attributes_);
+        sigset_t signals;
+        sigfillset(&signals);
+        ::posix_spawnattr_setsigdefault(&attributes_, &signals);
+        sigemptyset(&signals);
+        ::posix_spawnattr_setsigmask(&attributes_, &signals);
+        ::posix_spawnattr_setflags(&attributes_, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGDEF |
+                                                     POSIX_SPAWN_SETSIGMASK);
+        ::posix_spawn_file_actions_init(&files_);
+        if (const std::string home = homeFolder(); !home.empty()) {
+            ::posix_spawn_file_actions_addchdir_np(&files_, home.c_str());
+        }
+        ::posix_spawn_file_actions_addclosefrom_np(&files_, 3);
+    }
+    ~SpawnSettings() {
+        ::posix_spawn_file_actions_destroy(&files_);
+        ::posix_spawnattr_destroy(&attributes_);
+    }
+    SpawnSettings(const SpawnSettings&) = delete;
+    SpawnSettings& operator=(const SpawnSettings&) = delete;
+
+    const posix_spawnattr_t* attributes() const { return &attributes_; }
+    const posix_spawn_file_actions_t* files() const { return &files_; }
+
+  private:
+    posix_spawnattr_t attributes_;
+    posix_spawn_file_actions_t files_;
 };
-
-// The program: a session of its own, default signal handling, none of our
-// files. Runs in memory shared with Keyhop, so only system calls here.
-[[noreturn]] void execProgram(const Launch& launch) {
-    ::setsid();
-    struct sigaction byDefault {};
-    byDefault.sa_handler = SIG_DFL;
-    for (int signal = 1; signal < NSIG; ++signal) {
-        ::sigaction(signal, &byDefault, nullptr);
-    }
-    sigset_t none;
-    sigemptyset(&none);
-    ::sigprocmask(SIG_SETMASK, &none, nullptr);
-    if (::close_range(3, ~0U, 0) != 0) {
-        for (int fd = 3; fd <= launch.highestFd; ++fd) {
-            ::close(fd);
-        }
-    }
-    ::execve(launch.path, launch.args, environ);
-    ::_exit(127);
-}
-
-// The go-between: starts the program and ends at once, so that the program
-// is handed to init (or the session's subreaper) and is never our child.
-int startProgram(void* launch) {
-    if (::vfork() == 0) {
-        execProgram(*static_cast<const Launch*>(launch));
-    }
-    ::_exit(0);
-}
 
 } // namespace
 
@@ -83,29 +71,28 @@ void startDetachedProcess(const std::vector<std::string>& argv) {
     if (argv.empty()) {
         return;
     }
-    // Everything that allocates is done before the new processes start.
-    const std::string path = programPath(argv.front());
+    // Everything that allocates is done before the go-between starts.
+    const SpawnSettings settings;
     std::vector<char*> args;
     for (const auto& arg : argv) {
         args.push_back(const_cast<char*>(arg.c_str()));
     }
     args.push_back(nullptr);
-    rlimit files{};
-    const Launch launch{path.c_str(), args.data(),
-                        ::getrlimit(RLIMIT_NOFILE, &files) == 0 && files.rlim_cur < 65536
-                            ? static_cast<int>(files.rlim_cur) - 1
-                            : 65535};
-    // The go-between shares our memory and we wait while it runs (as
-    // posix_spawn does): a fork would copy Keyhop's page tables twice, which
-    // costs milliseconds between the key and the program. Signals stay
-    // blocked until the program has reset their handlers.
-    std::vector<char> stack(64 * 1024);
+    // The go-between shares our memory and we wait while it runs: a fork
+    // would copy Keyhop's page tables, a millisecond between the key and the
+    // program. It runs on our stack, where the sanitizers follow a vfork, and
+    // glibc's posix_spawn makes only system calls there. Blocked signals keep
+    // our handlers out of it; the program gets them unblocked.
     sigset_t all;
     sigset_t previous;
     sigfillset(&all);
     ::pthread_sigmask(SIG_SETMASK, &all, &previous);
-    const pid_t goBetween = ::clone(startProgram, stack.data() + stack.size(),
-                                    CLONE_VM | CLONE_VFORK | SIGCHLD, const_cast<Launch*>(&launch));
+    const pid_t goBetween = ::vfork();
+    if (goBetween == 0) {
+        ::posix_spawnp(nullptr, args.front(), settings.files(), settings.attributes(), args.data(),
+                       environ);
+        ::_exit(0);
+    }
     ::pthread_sigmask(SIG_SETMASK, &previous, nullptr);
     if (goBetween < 0) {
         return;

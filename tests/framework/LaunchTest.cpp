@@ -55,12 +55,17 @@ TEST(LaunchTest, OnlyProgramsAreStartedAndEveryOtherItemGoesToItsHandler) {
     }
 }
 
-TEST(LaunchTest, AProgramStartsWithItsExactPathNotAsOurChildAndWithNoneOfOurFiles) {
+TEST(LaunchTest, AProgramStartsWithItsExactPathNotAsOurChildInTheHomeFolderWithNoneOfOurFiles) {
     const keyhop::test::ConfigHome home;
+    // Desktop launchers start programs in the home folder, wherever Keyhop runs.
+    const fs::path homeFolder = fs::canonical(home.root()) / "home";
+    fs::create_directory(homeFolder);
+    ::setenv("HOME", homeFolder.c_str(), 1);
+    ASSERT_NE(fs::current_path(), homeFolder);
     const std::string marker = (home.root() / "marker").string();
     const std::string program = (home.root() / "-x 'a' \"b\" $y $(id); *?ü").string();
-    const std::string report =
-        "{ printf '%s\\n' \"$0\"; grep PPid /proc/$$/status; ls -l /proc/$$/fd; }";
+    const std::string report = "{ printf '%s\\n' \"$0\"; pwd -P; grep PPid /proc/$$/status; "
+                               "ls -l /proc/$$/fd; }";
     writeFile(program,
               "#!/bin/sh\n" + report + " > " + marker + ".tmp; mv " + marker + ".tmp " + marker +
                   "\n",
@@ -70,7 +75,7 @@ TEST(LaunchTest, AProgramStartsWithItsExactPathNotAsOurChildAndWithNoneOfOurFile
     framework::FolderItem(program).Launch(true);
     const std::string written = keyhop::test::waitForFile(marker).value_or("<nothing launched>");
     ::close(fd);
-    EXPECT_TRUE(written.starts_with(program + "\n")) << written;
+    EXPECT_TRUE(written.starts_with(program + "\n" + homeFolder.string() + "\n")) << written;
     EXPECT_EQ(written.find("kept-open-by-keyhop"), std::string::npos) << written;
     EXPECT_EQ(written.find("PPid:\t" + std::to_string(::getpid()) + "\n"), std::string::npos);
     // Nothing is left for us to reap: no zombie, now or later.
