@@ -11,7 +11,6 @@
 
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <sys/fsuid.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
@@ -59,6 +58,15 @@ class PreferencesTest : public testing::Test {
         SetUp();
         platform.log.clear();
         loadPreferences();
+    }
+    // Root reads and writes every file: file access goes as "nobody", made
+    // owner of the test's files, until setfsuid(geteuid()).
+    void actAsUnprivilegedOwner() const {
+        const uid_t user = ::geteuid() == 0 ? 65534 : ::geteuid();
+        for (const auto& path : {home.root(), home.config(), home.preferencesFile()}) {
+            ASSERT_EQ(::chown(path.c_str(), user, static_cast<gid_t>(-1)), 0);
+        }
+        ::setfsuid(user);
     }
     static bool listWindowShown() { return MainWindow::get().Visible(); }
     std::string saved() const { return test::readFile(home.preferencesFile()).value_or("<none>"); }
@@ -122,10 +130,13 @@ TEST_F(PreferencesTest, AFailedWriteIsReportedAndTheEarlierFileStays) {
     writeFile(home.preferencesFile(), defaults);
     loadPreferences();
     shortcutsList->resize(99);
-    // No new file can be opened beside the old one.
-    const int lowestFree = ::open("/dev/null", O_RDONLY);
-    ::close(lowestFree);
-    saveWithLimit(RLIMIT_NOFILE, static_cast<rlim_t>(lowestFree));
+    // No new file can be made beside the old one. (Not by a lowered limit on
+    // open files: the sanitizers need a few descriptors of their own.)
+    fs::permissions(home.config(), fs::perms::owner_read | fs::perms::owner_exec);
+    actAsUnprivilegedOwner();
+    savePreferences();
+    ::setfsuid(::geteuid());
+    fs::permissions(home.config(), fs::perms::owner_all);
     // A quota is reached halfway through: the write fails, nothing is killed.
     saveWithLimit(RLIMIT_FSIZE, 1000);
     EXPECT_EQ(saved(), defaults);
@@ -141,12 +152,7 @@ TEST_F(PreferencesTest, AFileThatCannotBeReadIsNotReplacedAtQuit) {
     const std::string stored = "FUNCTIONKEY0 = F1\nFILEABSOLUTEPATH0 = /a\n";
     writeFile(home.preferencesFile(), stored);
     fs::permissions(home.preferencesFile(), fs::perms::none);
-    // Root reads every file: act as "nobody", made owner of the test's folders.
-    const uid_t user = ::geteuid() == 0 ? 65534 : ::geteuid();
-    for (const auto& path : {home.root(), home.config(), home.preferencesFile()}) {
-        ASSERT_EQ(::chown(path.c_str(), user, static_cast<gid_t>(-1)), 0);
-    }
-    ::setfsuid(user);
+    actAsUnprivilegedOwner();
     loadPreferences();
     savePreferences();
     ::setfsuid(::geteuid());
