@@ -105,14 +105,16 @@ class Desktop:
                     if name in ("ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS")})
         return env
 
-    def start(self, argv):
+    def start(self, argv, stderr=subprocess.DEVNULL):
         """Starts a process on this desktop; it is stopped when the desktop closes."""
         self.processes.append(subprocess.Popen(
-            argv, env=self.env, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL))
+            argv, env=self.env, stdout=subprocess.DEVNULL, stderr=stderr))
         return self.processes[-1]
 
-    def start_keyhop(self):
-        return self.start([KEYHOP])
+    def start_keyhop(self, binary=KEYHOP):
+        # Its standard error is the test's, so that a failing test shows a
+        # sanitizer's report.
+        return self.start([binary], stderr=None)
 
     def run(self, argv, timeout=10):
         return subprocess.run(argv, env=self.env, capture_output=True, text=True, timeout=timeout)

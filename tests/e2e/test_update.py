@@ -36,7 +36,7 @@ class UpdateCheckTest(unittest.TestCase):
         with Desktop() as desktop:
             with open(os.path.join(desktop.config, "Keyhop"), "w") as file:
                 file.write("CHECKFORUPDATE = True\n")
-            keyhop = desktop.start([os.environ["KEYHOP_LOOPBACK_BINARY"]])
+            keyhop = desktop.start_keyhop(os.environ["KEYHOP_LOOPBACK_BINARY"])
             # The message box is the only window titled with the bare name.
             self.assertTrue(wait_until(lambda: desktop.window_ids("^Keyhop$"), timeout=10),
                             "no message was shown")
