@@ -1,0 +1,115 @@
+// Every caption, label, heading and menu item of the windows shows whole at
+// the window's design size, in the control's own font.
+
+#include "app/App.h"
+#include "preferences/PreferencesModule.h"
+#include "support/ConfigHome.h"
+#include "support/FakePlatform.h"
+#include "windows/AboutWindow.h"
+#include "windows/EditionWindow.h"
+#include "windows/MainWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyleOption>
+#include <QTreeWidget>
+
+namespace {
+
+using namespace keyhop;
+
+// A text and the width the control gives it.
+struct Room {
+    QString text;
+    int width;
+};
+
+std::vector<Room> roomsOf(QWidget& widget) {
+    QStyle& style = *widget.style();
+    if (auto* box = qobject_cast<QCheckBox*>(&widget)) {
+        QStyleOptionButton option;
+        option.initFrom(box);
+        option.text = box->text();
+        return {
+            {box->text(), style.subElementRect(QStyle::SE_CheckBoxContents, &option, box).width()}};
+    }
+    if (auto* button = qobject_cast<QPushButton*>(&widget)) {
+        QStyleOptionButton option;
+        option.initFrom(button);
+        return {{button->text(),
+                 style.subElementRect(QStyle::SE_PushButtonContents, &option, button).width()}};
+    }
+    if (auto* box = qobject_cast<QGroupBox*>(&widget)) {
+        // The caption sits on the frame's top line, inset from the left corner.
+        return {{box->title(), box->width() - 20}};
+    }
+    if (auto* label = qobject_cast<QLabel*>(&widget)) {
+        return {{label->text(), label->contentsRect().width()}};
+    }
+    if (auto* menu = qobject_cast<QComboBox*>(&widget)) {
+        QStyleOptionComboBox option;
+        option.initFrom(menu);
+        const int width =
+            style.subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, menu)
+                .width();
+        std::vector<Room> rooms;
+        for (int item = 0; item < menu->count(); ++item) {
+            rooms.push_back({menu->itemText(item), width});
+        }
+        return rooms;
+    }
+    if (auto* list = qobject_cast<QTreeWidget*>(&widget)) {
+        const QHeaderView& header = *list->header();
+        const int margins = 2 * style.pixelMetric(QStyle::PM_HeaderMargin, nullptr, &header);
+        std::vector<Room> rooms;
+        for (int column = 0; column < list->columnCount(); ++column) {
+            if (!header.isSectionHidden(column)) {
+                rooms.push_back(
+                    {list->headerItem()->text(column), header.sectionSize(column) - margins});
+            }
+        }
+        return rooms;
+    }
+    return {};
+}
+
+// What does not fit, as "text: needs/has" lines.
+std::string cutOff(const framework::Window& window) {
+    std::string cut;
+    for (QWidget* widget : window.content().findChildren<QWidget*>()) {
+        const QFontMetrics metrics(widget->font());
+        for (const auto& [text, width] : roomsOf(*widget)) {
+            const int needs = metrics.horizontalAdvance(QString(text).replace("&&", "&"));
+            if (needs > width) {
+                cut += text.toStdString() + ": " + std::to_string(needs) + "/" +
+                       std::to_string(width) + "\n";
+            }
+        }
+    }
+    return cut;
+}
+
+TEST(CaptionsFitTest, EveryTextOfTheWindowsShowsWholeAtTheDesignSize) {
+    test::FakePlatform platform;
+    const test::ConfigHome home;
+    framework::Application::registerAppObject(std::make_unique<App>());
+    PreferencesModule::shortcutsList = std::make_unique<ShortcutTable>();
+
+    MainWindow& list = MainWindow::get();
+    list.Show();
+    EXPECT_EQ(cutOff(list), "");
+    EXPECT_EQ(cutOff(EditionWindow::get()), "");
+    EXPECT_EQ(cutOff(AboutWindow::get()), "");
+
+    framework::Window::releaseAll();
+    framework::Application::releaseAppObject();
+    PreferencesModule::shortcutsList.reset();
+}
+
+} // namespace
