@@ -1,5 +1,6 @@
-// Every caption, label, heading and menu item of the windows shows whole at
-// the window's design size, in the control's own font.
+// The windows as they show at their design size: every caption, label,
+// heading and menu item whole in the control's own font, and the controls
+// placed in a group box inside its frame.
 
 #include "app/App.h"
 #include "preferences/PreferencesModule.h"
@@ -95,21 +96,66 @@ std::string cutOff(const framework::Window& window) {
     return cut;
 }
 
-TEST(CaptionsFitTest, EveryTextOfTheWindowsShowsWholeAtTheDesignSize) {
+// The first line of the frame from the top, at the box's right end, where
+// no caption runs.
+int frameTop(QGroupBox& box) {
+    const QImage drawn = box.grab().toImage();
+    const int x = drawn.width() - 10;
+    int y = 0;
+    while (y + 1 < drawn.height() && drawn.pixel(x, y) == drawn.pixel(x, 0)) {
+        ++y;
+    }
+    return box.y() + y;
+}
+
+// The controls that a group box holds but that reach over its frame.
+std::string overFrames(const framework::Window& window) {
+    std::string over;
+    const auto widgets = window.content().findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
+    for (QWidget* widget : widgets) {
+        auto* box = qobject_cast<QGroupBox*>(widget);
+        if (box == nullptr) {
+            continue;
+        }
+        const int top = frameTop(*box);
+        for (QWidget* inside : widgets) {
+            if (inside != box && box->geometry().contains(inside->geometry()) &&
+                inside->y() <= top) {
+                over += std::string(inside->metaObject()->className()) + " at " +
+                        std::to_string(inside->y()) + " over " + box->title().toStdString() +
+                        " at " + std::to_string(top) + "\n";
+            }
+        }
+    }
+    return over;
+}
+
+class WindowLookTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        framework::Application::registerAppObject(std::make_unique<App>());
+        PreferencesModule::shortcutsList = std::make_unique<ShortcutTable>();
+        MainWindow::get().Show();
+    }
+    void TearDown() override {
+        framework::Window::releaseAll();
+        framework::Application::releaseAppObject();
+        PreferencesModule::shortcutsList.reset();
+    }
+
     test::FakePlatform platform;
     const test::ConfigHome home;
-    framework::Application::registerAppObject(std::make_unique<App>());
-    PreferencesModule::shortcutsList = std::make_unique<ShortcutTable>();
+};
 
-    MainWindow& list = MainWindow::get();
-    list.Show();
-    EXPECT_EQ(cutOff(list), "");
+TEST_F(WindowLookTest, EveryTextShowsWhole) {
+    EXPECT_EQ(cutOff(MainWindow::get()), "");
     EXPECT_EQ(cutOff(EditionWindow::get()), "");
     EXPECT_EQ(cutOff(AboutWindow::get()), "");
+}
 
-    framework::Window::releaseAll();
-    framework::Application::releaseAppObject();
-    PreferencesModule::shortcutsList.reset();
+TEST_F(WindowLookTest, TheControlsOfAGroupBoxLieInsideItsFrame) {
+    EXPECT_EQ(overFrames(MainWindow::get()), "");
+    EXPECT_EQ(overFrames(EditionWindow::get()), "");
 }
 
 } // namespace
