@@ -4,6 +4,8 @@
 
 #include <QLineEdit>
 
+#include <limits>
+
 namespace framework {
 
 EditField::EditField(ControlOwner& owner, std::string name)
@@ -15,6 +17,11 @@ std::string EditField::Text() const {
 
 void EditField::setText(const std::string& text) {
     widgetAs<QLineEdit>().setText(QString::fromStdString(text));
+}
+
+void EditField::setLimitText(int limit) {
+    // Qt's own default cuts at 32,767.
+    widgetAs<QLineEdit>().setMaxLength(limit > 0 ? limit : std::numeric_limits<int>::max());
 }
 
 } // namespace framework

@@ -11,6 +11,8 @@ class EditField final : public Control {
 
     std::string Text() const;
     void setText(const std::string& text);
+    // The most characters the field holds; 0 for no limit.
+    void setLimitText(int limit);
 };
 
 } // namespace framework
