@@ -9,8 +9,12 @@ class EditField final : public Control {
   public:
     EditField(ControlOwner& owner, std::string name);
 
+    // What setText gave, byte for byte, until the user edits it.
     std::string Text() const;
     void setText(const std::string& text);
+
+  private:
+    std::string text_;
 };
 
 } // namespace framework
