@@ -25,8 +25,8 @@ class LoginItemsMBS final {
     // Writes an entry that starts the item at login, named after the
     // application when the item is this program, in place of an entry of the
     // same program (a switched-off one too), never over another program's.
-    // Autostart knows no
-    // "start hidden": hidden is accepted and the program starts as usual.
+    // Autostart knows no "start hidden": hidden is accepted and the program
+    // starts as usual.
     // False when the item cannot be written into an entry or writing failed.
     bool AddFile(const framework::FolderItem& file, bool hidden = false);
     // Deletes the user's entries that start the item; true when none is
