@@ -111,6 +111,15 @@ Qt::Alignment qtAlignment(int alignment) {
     }
 }
 
+// Cells keep the bytes they were given and give them back: a name or path
+// that is not UTF-8 is only decoded for the screen.
+constexpr int storedRole = Qt::UserRole;
+
+void setCellText(QTreeWidgetItem& row, int column, const std::string& text) {
+    row.setText(column, QString::fromStdString(text));
+    row.setData(column, storedRole, QByteArray::fromStdString(text));
+}
+
 } // namespace
 
 struct Listbox::Private {
@@ -264,7 +273,7 @@ void Listbox::AddRow(const std::string& text) {
     for (int column = 0; column < ColumnCount(); ++column) {
         row->setTextAlignment(column, qtAlignment(d_->alignments[column]));
     }
-    row->setText(0, QString::fromStdString(text));
+    setCellText(*row, 0, text);
     d_->lastAdded = row;
 }
 
@@ -277,12 +286,15 @@ int Listbox::ListCount() const {
 }
 
 std::string Listbox::Cell(int row, int column) const {
-    return d_->hasColumn(column) ? d_->text(row, column).toStdString() : std::string();
+    const QTreeWidgetItem* item = d_->row(row);
+    return item && d_->hasColumn(column)
+               ? item->data(column, storedRole).toByteArray().toStdString()
+               : std::string();
 }
 
 void Listbox::setCell(int row, int column, const std::string& text) {
     if (QTreeWidgetItem* item = d_->row(row); item && d_->hasColumn(column)) {
-        item->setText(column, QString::fromStdString(text));
+        setCellText(*item, column, text);
     }
 }
 

@@ -36,7 +36,7 @@ def write_preferences(desktop, rows=()):
     """The preferences file: the stale line, then one shortcut a row of seven cells."""
     keys = ("FUNCTIONKEY", "SHIFTKEY", "CONTROLKEY", "OPTIONKEY", "COMMANDKEY", "FILENAME",
             "FILEABSOLUTEPATH")
-    with open(preferences_path(desktop), "w") as file:
+    with open(preferences_path(desktop), "w", errors="surrogateescape") as file:
         file.write(STALE + "".join(f"{key}{n} = {cell}\n"
                                    for n, row in enumerate(rows) for key, cell in zip(keys, row)))
 

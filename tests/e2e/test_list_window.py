@@ -32,7 +32,7 @@ class ListWindowTest(unittest.TestCase):
 
     def quit(self):
         self.assertEqual(stop(self.keyhop), 0)
-        with open(preferences_path(self.desktop)) as file:
+        with open(preferences_path(self.desktop), errors="surrogateescape") as file:
             return file.read()
 
     def new_window(self, *known):
@@ -148,6 +148,15 @@ class ListWindowTest(unittest.TestCase):
         self.click(window, 425, 300 + self.menu_bar)  # Ok
         self.gone(window)
         self.assertEqual(stop(self.keyhop), 0)
+
+    def test_a_name_and_path_that_are_not_utf8_are_written_back_as_they_were(self):
+        name = os.fsdecode(b"caf\xe9.sh")  # Latin-1, from an older disk
+        path = os.path.join(self.desktop.root, name)
+        self.start([("F5", "", "", "", "", name, path)])
+        window = self.list_window()
+        self.click(window, 425, 300 + self.menu_bar)  # Ok
+        self.gone(window)
+        self.assertIn(f"FILENAME0 = {name}\nFILEABSOLUTEPATH0 = {path}\n", self.quit())
 
     def test_a_missing_items_key_selects_its_row_which_remove_then_drops(self):
         missing = os.path.join(self.desktop.root, "gone away")
