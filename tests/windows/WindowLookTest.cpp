@@ -36,7 +36,6 @@ std::vector<Room> roomsOf(QWidget& widget) {
     if (auto* box = qobject_cast<QCheckBox*>(&widget)) {
         QStyleOptionButton option;
         option.initFrom(box);
-        option.text = box->text();
         return {
             {box->text(), style.subElementRect(QStyle::SE_CheckBoxContents, &option, box).width()}};
     }
