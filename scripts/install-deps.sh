@@ -9,7 +9,7 @@ packages=(
   libx11-dev libxi-dev libxtst-dev
   libcurl4-openssl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-xkb-utils x11-utils xdotool trayer
+  xvfb xauth x11-xkb-utils x11-utils xdotool trayer openbox
   xdg-utils desktop-file-utils libglib2.0-bin
   python3 procps
 )

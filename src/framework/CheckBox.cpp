@@ -8,6 +8,8 @@
 
 #include <QCheckBox>
 
+#include <algorithm>
+
 namespace framework {
 
 CheckBox::CheckBox(ControlOwner& owner, std::string name)
@@ -21,6 +23,7 @@ std::string CheckBox::Caption() const {
 
 void CheckBox::setCaption(const std::string& caption) {
     widgetAs<QCheckBox>().setText(shownText(caption));
+    refit();
 }
 
 bool CheckBox::Value() const {
@@ -29,6 +32,12 @@ bool CheckBox::Value() const {
 
 void CheckBox::setValue(bool value) {
     widgetAs<QCheckBox>().setChecked(value);
+}
+
+int CheckBox::drawnWidth(int width) const {
+    const QWidget& box = widget();
+    const int room = box.parentWidget()->width() - Left();
+    return std::max(width, std::min(box.sizeHint().width(), room));
 }
 
 } // namespace framework

@@ -16,6 +16,11 @@ class CheckBox final : public Control {
 
     // Raised whenever the value changes, by the user or by code.
     std::function<void()> Action;
+
+  private:
+    // A caption longer than the box runs on into the room to its right,
+    // up to the owner's edge.
+    int drawnWidth(int width) const override;
 };
 
 } // namespace framework

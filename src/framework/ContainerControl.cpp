@@ -8,7 +8,7 @@ namespace framework {
 
 ContainerControl::ContainerControl(ControlOwner& owner, std::string name, int width, int height)
     : Control(owner, std::move(name), new QWidget) {
-    widget().resize(width, height);
+    setBounds(0, 0, width, height);
 }
 
 void ContainerControl::boundsChanged() {

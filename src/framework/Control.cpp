@@ -14,9 +14,10 @@ namespace framework {
 Control::Control(ControlOwner& owner, std::string name, QWidget* widget)
     : name_(std::move(name)), widget_(widget) {
     widget_->setParent(&owner.content());
-    // "System" 12: the desktop's own font at 12 points.
+    // "System" 12: the desktop's own font at 12 pixels, the unit of every
+    // place and size, so the texts fit the boxes laid out for them.
     QFont font = QApplication::font();
-    font.setPointSize(12);
+    font.setPixelSize(12);
     widget_->setFont(font);
     widget_->show();
 }
@@ -32,19 +33,19 @@ Control::~Control() {
 }
 
 int Control::Left() const {
-    return widget_->x();
+    return left_;
 }
 
 int Control::Top() const {
-    return widget_->y();
+    return top_;
 }
 
 int Control::Width() const {
-    return widget_->width();
+    return width_;
 }
 
 int Control::Height() const {
-    return widget_->height();
+    return height_;
 }
 
 void Control::setBounds(int left, int top, int width, int height) {
@@ -80,8 +81,16 @@ void Control::followOwnerResize(int ownerWidth, int ownerHeight) {
 }
 
 void Control::place(int left, int top, int width, int height) {
-    widget_->setGeometry(left, top, std::max(0, width), std::max(0, height));
+    left_ = left;
+    top_ = top;
+    width_ = std::max(0, width);
+    height_ = std::max(0, height);
+    refit();
     boundsChanged();
+}
+
+void Control::refit() {
+    widget_->setGeometry(left_, top_, drawnWidth(width_), height_);
 }
 
 bool Control::Enabled() const {

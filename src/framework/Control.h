@@ -49,6 +49,8 @@ class Control {
   protected:
     // The control takes its widget into its owner's content.
     Control(ControlOwner& owner, std::string name, QWidget* widget);
+    // Sizes the widget again, after a change that alters drawnWidth.
+    void refit();
     // The widget as the class the control made it.
     template <typename W> W& widgetAs() const { return static_cast<W&>(*widget_); }
 
@@ -58,10 +60,14 @@ class Control {
     void place(int left, int top, int width, int height);
     // Called after every change of place or size.
     virtual void boundsChanged() {}
+    // The width the widget takes to draw a control of that width: wider
+    // where its text runs past the control into the room beside it.
+    virtual int drawnWidth(int width) const { return width; }
 
     std::string name_;
     // Owned by the owner's content widget.
     QWidget* widget_;
+    int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     bool lockLeft_ = true, lockTop_ = true, lockRight_ = false, lockBottom_ = false;
     int rightDistance_ = 0, bottomDistance_ = 0;
 };

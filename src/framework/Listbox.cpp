@@ -10,6 +10,7 @@
 
 #include <QHeaderView>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
 #include <QTreeWidget>
 
@@ -40,6 +41,14 @@ class ListTree final : public QTreeWidget {
     std::function<void()> doubleClicked;
 
   protected:
+    // Qt makes the first row current when the focus comes in, and draws it
+    // as chosen although nothing is selected.
+    void focusInEvent(QFocusEvent* event) override {
+        QTreeWidget::focusInEvent(event);
+        if (selectedItems().isEmpty()) {
+            selectionModel()->clearCurrentIndex();
+        }
+    }
     // Raised after Qt has seen the click, and also below the last row, where
     // Qt's own doubleClicked signal stays silent.
     void mouseDoubleClickEvent(QMouseEvent* event) override {
@@ -47,6 +56,47 @@ class ListTree final : public QTreeWidget {
         if (event->button() == Qt::LeftButton && doubleClicked) {
             doubleClicked();
         }
+    }
+};
+
+// Headings that keep their whole width for the text: Qt puts the sort arrow
+// beside the text, which leaves a 40-pixel column no room for it, so the
+// arrow goes small into the top margin, above the text.
+class Headings final : public QHeaderView {
+  public:
+    explicit Headings(QWidget* parent) : QHeaderView(Qt::Horizontal, parent) {
+        setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    }
+
+  protected:
+    // Room above the text for the arrow.
+    QSize sectionSizeFromContents(int section) const override {
+        return QHeaderView::sectionSizeFromContents(section) + QSize(0, 4);
+    }
+    void initStyleOptionForIndex(QStyleOptionHeader* option, int section) const override {
+        QHeaderView::initStyleOptionForIndex(option, section);
+        option->sortIndicator = QStyleOptionHeader::None;
+    }
+    void paintSection(QPainter* painter, const QRect& rect, int section) const override {
+        // The style leaves its own clip behind.
+        painter->save();
+        QHeaderView::paintSection(painter, rect, section);
+        painter->restore();
+        if (!isSortIndicatorShown() || sortIndicatorSection() != section) {
+            return;
+        }
+        constexpr int halfWidth = 3, height = 3;
+        const int middle = rect.center().x(), top = rect.top() + 1;
+        const bool down = sortIndicatorOrder() == Qt::AscendingOrder;
+        const int tip = down ? top + height : top, base = down ? top : top + height;
+        const QPolygon arrow{QPoint(middle - halfWidth, base), QPoint(middle + halfWidth, base),
+                             QPoint(middle, tip)};
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing);
+        painter->setPen(Qt::NoPen);
+        painter->setBrush(palette().windowText());
+        painter->drawPolygon(arrow);
+        painter->restore();
     }
 };
 
@@ -59,6 +109,15 @@ Qt::Alignment qtAlignment(int alignment) {
     default:
         return Qt::AlignLeft | Qt::AlignVCenter;
     }
+}
+
+// Cells keep the bytes they were given and give them back: a name or path
+// that is not UTF-8 is only decoded for the screen.
+constexpr int storedRole = Qt::UserRole;
+
+void setCellText(QTreeWidgetItem& row, int column, const std::string& text) {
+    row.setText(column, QString::fromStdString(text));
+    row.setData(column, storedRole, QByteArray::fromStdString(text));
 }
 
 } // namespace
@@ -90,6 +149,7 @@ Listbox::Listbox(ControlOwner& owner, std::string name)
       d_(std::make_unique<Private>()) {
     auto& tree = static_cast<ListTree&>(widget());
     d_->tree = &tree;
+    tree.setHeader(new Headings(&tree));
     tree.setRootIsDecorated(false);
     tree.setItemsExpandable(false);
     tree.setUniformRowHeights(true);
@@ -213,7 +273,7 @@ void Listbox::AddRow(const std::string& text) {
     for (int column = 0; column < ColumnCount(); ++column) {
         row->setTextAlignment(column, qtAlignment(d_->alignments[column]));
     }
-    row->setText(0, QString::fromStdString(text));
+    setCellText(*row, 0, text);
     d_->lastAdded = row;
 }
 
@@ -226,12 +286,15 @@ int Listbox::ListCount() const {
 }
 
 std::string Listbox::Cell(int row, int column) const {
-    return d_->hasColumn(column) ? d_->text(row, column).toStdString() : std::string();
+    const QTreeWidgetItem* item = d_->row(row);
+    return item && d_->hasColumn(column)
+               ? item->data(column, storedRole).toByteArray().toStdString()
+               : std::string();
 }
 
 void Listbox::setCell(int row, int column, const std::string& text) {
     if (QTreeWidgetItem* item = d_->row(row); item && d_->hasColumn(column)) {
-        item->setText(column, QString::fromStdString(text));
+        setCellText(*item, column, text);
     }
 }
 

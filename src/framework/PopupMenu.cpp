@@ -5,13 +5,40 @@
 
 #include "framework/EventDelivery.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QSignalBlocker>
 
 namespace framework {
 
+namespace {
+
+// The open list takes Return and Escape for itself: Qt closes it on them
+// but lets the window's default and cancel buttons have the key as well.
+class OpenListKeys final : public QObject {
+  public:
+    using QObject::QObject;
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::ShortcutOverride) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
+                event->accept();
+            }
+        }
+        return false;
+    }
+};
+
+} // namespace
+
 PopupMenu::PopupMenu(ControlOwner& owner, std::string name)
     : Control(owner, std::move(name), new QComboBox) {
+    // Seen before Qt's own handling of the list's keys, made with the view.
+    QAbstractItemView& list = *widgetAs<QComboBox>().view();
+    list.installEventFilter(new OpenListKeys(&list));
     QObject::connect(&widgetAs<QComboBox>(), &QComboBox::currentIndexChanged,
                      [this] { raiseEvent(Change); });
 }

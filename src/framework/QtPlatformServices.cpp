@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDesktopServices>
+#include <QFile>
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
@@ -94,6 +95,15 @@ bool widgetsAvailable() {
     return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
 }
 
+// Paths cross into the dialogs and back as the file system names them.
+QString folderName(const std::string& path) {
+    return QFile::decodeName(QByteArray::fromStdString(path));
+}
+
+std::optional<std::string> fileSystemPath(const QString& chosen) {
+    return chosen.isEmpty() ? std::nullopt : std::optional(QFile::encodeName(chosen).toStdString());
+}
+
 } // namespace
 
 bool QtPlatformServices::fileDialogsAvailable() {
@@ -108,15 +118,13 @@ QtPlatformServices::chooseFile(const std::string& startFolder,
         filters.append(QString::fromStdString(pattern));
     }
     const QString filter = filters.isEmpty() ? QString() : filters.join(QLatin1Char(' '));
-    const QString path = QFileDialog::getOpenFileName(nullptr, QString(),
-                                                      QString::fromStdString(startFolder), filter);
-    return path.isEmpty() ? std::nullopt : std::optional(path.toStdString());
+    return fileSystemPath(
+        QFileDialog::getOpenFileName(nullptr, QString(), folderName(startFolder), filter));
 }
 
 std::optional<std::string> QtPlatformServices::chooseFolder(const std::string& startFolder) {
-    const QString path =
-        QFileDialog::getExistingDirectory(nullptr, QString(), QString::fromStdString(startFolder));
-    return path.isEmpty() ? std::nullopt : std::optional(path.toStdString());
+    return fileSystemPath(
+        QFileDialog::getExistingDirectory(nullptr, QString(), folderName(startFolder)));
 }
 
 ScreenSize QtPlatformServices::screenSize(int index) {

@@ -58,8 +58,10 @@ void StaticText::setTextAlign(int alignment) {
     widgetAs<QLabel>().setAlignment(horizontal | Qt::AlignVCenter);
 }
 
-void StaticText::setTextSize(int points) {
-    changeFont(widgetAs<QLabel>(), [points](QFont& font) { font.setPointSize(points); });
+void StaticText::setTextSize(int size) {
+    constexpr int systemSize = 13;
+    changeFont(widgetAs<QLabel>(),
+               [size](QFont& font) { font.setPixelSize(size > 0 ? size : systemSize); });
 }
 
 void StaticText::setBold(bool bold) {

@@ -18,8 +18,8 @@ class StaticText final : public Control {
     std::string Text() const;
     void setText(const std::string& text);
     void setTextAlign(int alignment);
-    // In points.
-    void setTextSize(int points);
+    // In pixels, as the places and sizes are; 0 for the system size.
+    void setTextSize(int size);
     void setBold(bool bold);
     void setUnderline(bool underline);
     // 0xRRGGBB.

@@ -8,6 +8,7 @@
 #include "framework/LastActiveWindow.h"
 #include "framework/MenuBar.h"
 #include "framework/Picture.h"
+#include "framework/X11WindowHints.h"
 
 #include <QCloseEvent>
 #include <QEventLoop>
@@ -103,6 +104,13 @@ class ContentWidget final : public QWidget {
         }
     }
 };
+
+void setTitleOf(QWidget& window, const std::string& title) {
+    window.setWindowTitle(QString::fromStdString(title));
+    if (title.empty()) {
+        keepTitleEmpty(window);
+    }
+}
 
 Qt::WindowFlags flagsOf(const WindowRecord& record) {
     if (record.frame == WindowRecord::FramePlainBox) {
@@ -206,6 +214,10 @@ class Window::Private::TopWidget final : public QWidget {
     void showEvent(QShowEvent* event) override {
         if (d_ != nullptr && !event->spontaneous()) {
             d_->placed = false;
+            // A plain box is a passing panel, not a window to switch to.
+            if (d_->record.frame == WindowRecord::FramePlainBox) {
+                skipTaskbarAndPager(*this);
+            }
         }
     }
     void hideEvent(QHideEvent* event) override {
@@ -243,7 +255,6 @@ Window::Private::Private(Window& window, const WindowRecord& windowRecord)
         menuBar = bar.release();
         menuBarHeight = menuBar->sizeHint().height();
     }
-    top->setWindowTitle(QString::fromStdString(record.title));
     if (record.resizeable) {
         top->setMinimumSize(record.minWidth, record.minHeight + menuBarHeight);
         top->setMaximumSize(record.maxWidth, record.maxHeight + menuBarHeight);
@@ -253,6 +264,7 @@ Window::Private::Private(Window& window, const WindowRecord& windowRecord)
     }
     layout();
     top->winId();
+    setTitleOf(*top, record.title);
     top->windowHandle()->installEventFilter(top.get());
 }
 
@@ -392,7 +404,7 @@ std::string Window::Title() const {
 }
 
 void Window::setTitle(const std::string& title) {
-    d_->top->setWindowTitle(QString::fromStdString(title));
+    setTitleOf(*d_->top, title);
 }
 
 int Window::Left() const {

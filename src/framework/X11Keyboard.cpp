@@ -105,8 +105,9 @@ class X11Keyboard::Connection final {
     // tick's questions see one moment. Without raw events (no XInput 2.1), the
     // server's key map is asked at every look; with them, only while a key
     // that matters is down, so that a missed release can never hold a key
-    // down for good. A key pressed and released since the last look reads
-    // down once, so no tap goes unseen.
+    // down for good. A function key pressed and released since the last look
+    // reads down once, with the modifiers held as it went down, so no tap goes
+    // unseen; a modifier let go before that counts for nothing.
     void refresh() {
         if (answered_) {
             return;
@@ -186,11 +187,14 @@ class X11Keyboard::Connection final {
                 if (raw->detail >= 0 && raw->detail < static_cast<int>(down_.size())) {
                     const auto code = static_cast<std::size_t>(raw->detail);
                     const bool pressed = event.xcookie.evtype == XI_RawKeyPress;
-                    down_.set(code, pressed);
-                    if (pressed) {
+                    // Until a changed keymap is looked up, any key may be a
+                    // function key and any held key a modifier.
+                    if (pressed && (keymapChanged_ || functionKeySet_.test(code))) {
+                        pressed_ |= keymapChanged_ ? down_ : down_ & modifierSet_;
                         pressed_.set(code);
-                        functionKeyWentDown = functionKeyWentDown || functionKeySet_.test(code);
+                        functionKeyWentDown = true;
                     }
+                    down_.set(code, pressed);
                 }
                 XFreeEventData(display_, &event.xcookie);
             } else if (event.type == MappingNotify) {
@@ -235,10 +239,11 @@ class X11Keyboard::Connection final {
             functionKeySet_.set(code);
         }
         functionKeySet_.reset(0);
-        watched_ = functionKeySet_;
+        modifierSet_.reset();
         for (const auto& keys : modifiers_) {
-            watched_ |= keys;
+            modifierSet_ |= keys;
         }
+        watched_ = functionKeySet_ | modifierSet_;
     }
 
     // Shift and Control are their rows of the modifier map (a Caps Lock made
@@ -312,10 +317,12 @@ class X11Keyboard::Connection final {
     std::array<unsigned int, functionKeyCount> functionKeys_{};
     std::array<KeySet, 4> modifiers_;
     KeySet functionKeySet_;
+    KeySet modifierSet_;
     KeySet watched_;
-    // Down now, as the events and the server last said; pressed since the
-    // last look; what the last look answers; what the looks since the last
-    // question of wakeOnFunctionKey saw.
+    // Down now, as the events and the server last said; the function keys
+    // pressed since the last look and the modifiers held as they went down;
+    // what the last look answers; what the looks since the last question of
+    // wakeOnFunctionKey saw.
     KeySet down_;
     KeySet pressed_;
     KeySet seen_;

@@ -3,7 +3,9 @@
 
 #include "plugin/LoginItemsMBS.h"
 
+#include "framework/Application.h"
 #include "framework/Text.h"
+#include "plugin/ApplicationExtensions.h"
 
 #include <QString>
 
@@ -27,7 +29,8 @@ constexpr std::size_t entrySizeLimit = 1 << 20;
 struct Entry {
     // The program's path, resolved; nil when the entry names none.
     std::optional<std::string> program;
-    bool hidden = false;
+    // Hidden, or switched off in the session settings: it starts nothing.
+    bool off = false;
 };
 
 std::optional<fs::path> autostartFolder() {
@@ -259,7 +262,9 @@ std::optional<Entry> readEntry(const fs::path& path) {
             const std::string key = framework::Trim(line.substr(0, equals));
             const std::string value = framework::Trim(line.substr(equals + 1));
             if (key == "Hidden") {
-                entry.hidden = value == "true" || value == "1";
+                entry.off = entry.off || value == "true" || value == "1";
+            } else if (key == "X-GNOME-Autostart-enabled") {
+                entry.off = entry.off || value == "false" || value == "0";
             } else if (key == "Exec") {
                 const auto command = unescapeValue(value);
                 const auto words = command ? commandArguments(*command) : std::nullopt;
@@ -282,6 +287,14 @@ bool writableInEntry(const framework::FolderItem& file) {
            !(throughEnv && path.find('=') != std::string::npos) && fs::is_regular_file(path) &&
            QString::fromUtf8(path.data(), static_cast<qsizetype>(path.size())).toStdString() ==
                path;
+}
+
+// Session settings list an entry by its name: ours goes by the application's.
+std::string entryName(const framework::FolderItem& file) {
+    const framework::Application* application = framework::Application::current();
+    return application != nullptr && file == BundleFolderMBS(*application)
+               ? ApplicationNameMBS(*application)
+               : file.Name();
 }
 
 // A new, complete file beside the entries; "" when it cannot be written.
@@ -313,7 +326,7 @@ std::unique_ptr<LoginItemsMBS> LoginItemsMBS::New() {
     auto items = std::unique_ptr<LoginItemsMBS>(new LoginItemsMBS(folder->string()));
     for (const fs::path& file : entryFiles(*folder)) {
         const auto entry = readEntry(file);
-        items->items_.push_back(entry && !entry->hidden && entry->program
+        items->items_.push_back(entry && !entry->off && entry->program
                                     ? std::optional(framework::FolderItem(*entry->program))
                                     : std::nullopt);
     }
@@ -339,7 +352,7 @@ bool LoginItemsMBS::AddFile(const framework::FolderItem& file, bool) {
         return false;
     }
     const std::string temporary = writeTemporaryEntry(
-        folder, "[Desktop Entry]\nType=Application\nName=" + escapeValue(file.Name()) +
+        folder, "[Desktop Entry]\nType=Application\nName=" + escapeValue(entryName(file)) +
                     "\nExec=" + escapeValue(commandLine(file.AbsolutePath())) + "\n");
     if (temporary.empty()) {
         return false;
@@ -369,7 +382,7 @@ bool LoginItemsMBS::RemoveFile(const framework::FolderItem& file) {
     bool gone = true;
     for (const fs::path& path : entryFiles(folder_)) {
         const auto entry = readEntry(path);
-        if (entry && !entry->hidden && entry->program == program && ::unlink(path.c_str()) != 0 &&
+        if (entry && !entry->off && entry->program == program && ::unlink(path.c_str()) != 0 &&
             errno != ENOENT) {
             gone = false;
         }

@@ -18,18 +18,20 @@ class LoginItemsMBS final {
 
     int Count() const { return static_cast<int>(items_.size()); }
     // The program that entry index (from 0) starts, links resolved; nil for
-    // an index out of range and for an entry that is hidden, unreadable or
-    // starts no program that can be found.
+    // an index out of range and for an entry that is hidden, switched off,
+    // unreadable or starts no program that can be found.
     std::optional<framework::FolderItem> File(int index) const;
 
-    // Writes an entry that starts the item at login, in place of an entry of
-    // the same program, never over another program's. Autostart knows no
-    // "start hidden": hidden is accepted and the program starts as usual.
+    // Writes an entry that starts the item at login, named after the
+    // application when the item is this program, in place of an entry of the
+    // same program (a switched-off one too), never over another program's.
+    // Autostart knows no "start hidden": hidden is accepted and the program
+    // starts as usual.
     // False when the item cannot be written into an entry or writing failed.
     bool AddFile(const framework::FolderItem& file, bool hidden = false);
     // Deletes the user's entries that start the item; true when none is
-    // left. Hidden ones stay, as they may be what turns off a system-wide
-    // entry of the same name.
+    // left. Hidden or switched-off ones stay, as they may be what turns off a
+    // system-wide entry of the same name.
     bool RemoveFile(const framework::FolderItem& file);
 
   private:

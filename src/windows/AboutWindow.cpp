@@ -54,12 +54,12 @@ std::string AboutWindow::DevelopedStaticTextText() {
                                                  "Developed by \"Corvane Software\"");
 }
 
-framework::StaticText& AboutWindow::addLabel(const std::string& name, int top, int points,
+framework::StaticText& AboutWindow::addLabel(const std::string& name, int top, int size,
                                              std::uint32_t color) {
     auto& label = addControl<framework::StaticText>(name);
     label.setBounds(10, top, 280, 20);
     label.setTextAlign(framework::StaticText::AlignCenter);
-    label.setTextSize(points);
+    label.setTextSize(size);
     label.setTextColor(color);
     return label;
 }

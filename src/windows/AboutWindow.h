@@ -43,7 +43,7 @@ class AboutWindow final : public framework::Window {
 
     void CreateControls();
     // A centred single line across the window, in the desktop's font.
-    framework::StaticText& addLabel(const std::string& name, int top, int points,
+    framework::StaticText& addLabel(const std::string& name, int top, int size,
                                     std::uint32_t color);
 
     // The transparency the fades apply next: 0 opaque, 255 invisible.

@@ -123,6 +123,7 @@ EditionWindow::EditionWindow() : Window(record()) {
     auto& nameField = addControl<EditField>("FileNameEditField");
     nameField.setBounds(20, 90, 420, 20);
     nameField.setText("");
+    nameField.setLimitText(0);
     nameField.Open = [this] { FileNameEditField_Open(); };
 
     auto& selectFile = addControl<framework::BevelButton>("SelectFileBevelButton");

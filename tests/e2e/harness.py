@@ -1,6 +1,7 @@
 """The real keyhop on a private X display: each Desktop has its own Xvfb, a tray
-host (trayer) unless told otherwise, and a temporary HOME with the XDG folders;
-every process it starts is stopped by its process id when it closes."""
+host (trayer) unless told otherwise, a window manager (openbox) when asked, and
+a temporary HOME with the XDG folders; every process it starts is stopped by
+its process id when it closes."""
 
 import ctypes
 import os
@@ -35,7 +36,7 @@ def write_preferences(desktop, rows=()):
     """The preferences file: the stale line, then one shortcut a row of seven cells."""
     keys = ("FUNCTIONKEY", "SHIFTKEY", "CONTROLKEY", "OPTIONKEY", "COMMANDKEY", "FILENAME",
             "FILEABSOLUTEPATH")
-    with open(preferences_path(desktop), "w") as file:
+    with open(preferences_path(desktop), "w", errors="surrogateescape") as file:
         file.write(STALE + "".join(f"{key}{n} = {cell}\n"
                                    for n, row in enumerate(rows) for key, cell in zip(keys, row)))
 
@@ -60,8 +61,9 @@ def window_type(desktop, window):
 
 
 class Desktop:
-    def __init__(self, tray=True):
+    def __init__(self, tray=True, window_manager=False):
         self.tray = tray
+        self.window_manager = window_manager
         self.processes = []
         self.root = tempfile.mkdtemp(prefix="keyhop-e2e-")
         self.home = os.path.join(self.root, "home")
@@ -84,6 +86,10 @@ class Desktop:
             self.display = ":" + pipe.readline().decode().strip()
         if self.display == ":":
             raise RuntimeError("Xvfb did not start")
+        if self.window_manager:
+            self.start(["openbox", "--sm-disable"])
+            if not wait_until(lambda: selection_owned(self.display, "WM_S0"), timeout=10):
+                raise RuntimeError("the window manager did not start")
         if self.tray:
             self.start(["trayer", "--edge", "top", "--align", "right", "--widthtype", "request"])
             # Keyhop looks for the owner of the tray selection, as every tray client does.

@@ -54,7 +54,12 @@ class AboutTest(unittest.TestCase):
                              os.environ["KEYHOP_WEB_ADDRESS"] + "\n")
             self.assertEqual(stop(keyhop), 0)
 
-    def test_quitting_while_it_fades_ends_it_with_keyhop(self):
-        with Desktop() as desktop:
-            keyhop, _ = self.open_about(desktop)
+    def test_under_a_window_manager_it_stays_off_taskbars_and_ends_with_keyhop(self):
+        with Desktop(window_manager=True) as desktop:
+            keyhop, panel = self.open_about(desktop)
+            shown = desktop.run(["xprop", "-id", panel, "_NET_WM_STATE", "_NET_WM_NAME"]).stdout
+            self.assertIn("_NET_WM_STATE_SKIP_TASKBAR", shown)
+            self.assertIn("_NET_WM_STATE_SKIP_PAGER", shown)
+            self.assertIn('_NET_WM_NAME(UTF8_STRING) = \n', shown)
+            # Quitting while it fades ends it with Keyhop.
             self.assertEqual(stop(keyhop), 0)

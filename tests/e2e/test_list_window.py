@@ -13,7 +13,8 @@ from test_status_item import preferences_path, visible_keyhop_windows, window_ty
 
 class ListWindowTest(unittest.TestCase):
     def setUp(self):
-        self.desktop = Desktop().__enter__()
+        # A test that needs a real window manager says so in its name.
+        self.desktop = Desktop(window_manager="window_manager" in self._testMethodName).__enter__()
         self.addCleanup(self.desktop.close)
         self.xdotool = self.desktop.xdotool
         self.marker = os.path.join(self.desktop.root, "launched")
@@ -31,7 +32,7 @@ class ListWindowTest(unittest.TestCase):
 
     def quit(self):
         self.assertEqual(stop(self.keyhop), 0)
-        with open(preferences_path(self.desktop)) as file:
+        with open(preferences_path(self.desktop), errors="surrogateescape") as file:
             return file.read()
 
     def new_window(self, *known):
@@ -128,6 +129,34 @@ class ListWindowTest(unittest.TestCase):
         self.assertIn("SHIFTKEY0 = X\nCONTROLKEY0 = \nOPTIONKEY0 = \nCOMMANDKEY0 = \n"
                       f"FILENAME0 = marker program\nFILEABSOLUTEPATH0 = {self.program}\n",
                       self.quit())
+
+    def test_under_a_window_manager_the_open_key_list_takes_escape_then_the_editor(self):
+        self.start([])
+        window = self.list_window()
+        self.click(window, 80, 180 + self.menu_bar)  # New shortcut
+        editor = self.new_window(window)
+        self.assertEqual(self.desktop.run(["xprop", "-id", editor, "_NET_WM_NAME"]).stdout,
+                         '_NET_WM_NAME(UTF8_STRING) = \n')
+        self.click(editor, 50, 40)  # the function key list
+        key_list = self.new_window(window, editor)
+        self.xdotool("key", "Escape")
+        self.gone(key_list)
+        time.sleep(0.3)
+        self.assertIn(editor, visible_keyhop_windows(self.desktop))
+        self.xdotool("key", "Escape")
+        self.gone(editor)
+        self.click(window, 425, 300 + self.menu_bar)  # Ok
+        self.gone(window)
+        self.assertEqual(stop(self.keyhop), 0)
+
+    def test_a_name_and_path_that_are_not_utf8_are_written_back_as_they_were(self):
+        name = os.fsdecode(b"caf\xe9.sh")  # Latin-1, from an older disk
+        path = os.path.join(self.desktop.root, name)
+        self.start([("F5", "", "", "", "", name, path)])
+        window = self.list_window()
+        self.click(window, 425, 300 + self.menu_bar)  # Ok
+        self.gone(window)
+        self.assertIn(f"FILENAME0 = {name}\nFILEABSOLUTEPATH0 = {path}\n", self.quit())
 
     def test_a_missing_items_key_selects_its_row_which_remove_then_drops(self):
         missing = os.path.join(self.desktop.root, "gone away")

@@ -6,6 +6,13 @@ import unittest
 
 from harness import Desktop, handles_signal, stop, wait_until
 
+
+def stacking(desktop):
+    """The top-level windows' ids, topmost first."""
+    tree = desktop.run(["xwininfo", "-root", "-children"]).stdout
+    return [int(line.split()[0], 16) for line in tree.splitlines()
+            if line.strip().startswith("0x")]
+
 DEFAULTS = ("APPLICATIONNAME = Keyhop\nAPPLICATIONVERSION = 1.0\nMAINWINDOWLEFT = -1\n"
             "MAINWINDOWTOP = -1\nMAINWINDOWWIDTH = -1\nMAINWINDOWHEIGHT = -1\n"
             "CHECKFORUPDATE = False\n")
@@ -43,6 +50,31 @@ class PreferencesTest(unittest.TestCase):
             xvfb.wait()
             self.assertEqual(keyhop.wait(timeout=10), 0)
             self.assertEqual(self.saved(desktop), DEFAULTS)
+
+    def test_a_second_start_brings_the_running_one_forward_and_a_killed_one_stops_none(self):
+        with Desktop() as desktop:
+            first = self.start(desktop)
+            # A first launch opens the list window; another program's window covers it.
+            ids = wait_until(lambda: desktop.xdotool(
+                "search", "--onlyvisible", "--pid", str(first.pid)).stdout.split())
+            window = next(w for w in stacking(desktop) if str(w) in ids)
+            desktop.start(["xmessage", "other"])
+            covering = int(wait_until(lambda: desktop.window_ids("xmessage"))[0])
+            desktop.xdotool("windowfocus", "--sync", str(covering))
+
+            def second_start_raises():
+                self.assertEqual(desktop.start_keyhop().wait(timeout=1), 0)
+                order = stacking(desktop)
+                return order.index(window) < order.index(covering)
+            # Qt takes a loss of focus for real only after a moment; until
+            # then Keyhop is in front and a second start has nothing to do.
+            self.assertTrue(wait_until(second_start_raises, interval=0.2))
+            self.assertFalse(os.path.exists(os.path.join(desktop.config, "Keyhop")))
+            first.kill()
+            first.wait()
+            self.assertEqual(stop(self.start(desktop)), 0)
+            self.assertEqual(self.saved(desktop), DEFAULTS)
+
 
 if __name__ == "__main__":
     unittest.main()

@@ -39,6 +39,7 @@ TEST(LaunchTest, OnlyProgramsAreStartedAndEveryOtherItemGoesToItsHandler) {
         {"script.sh", "#!/bin/sh\n", readable, {"xdg-open"}},
         // On FAT and network mounts every file has the execute bit.
         {"document.pdf", "%PDF-1.4\n", executable, {"xdg-open"}},
+        {"notes.md", "# To do\n", executable, {"xdg-open"}},
         {"folder.desktop", "", executable, {"xdg-open"}},
     };
     for (const auto& [name, content, permissions, handler] : items) {

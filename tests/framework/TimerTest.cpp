@@ -127,6 +127,23 @@ TEST_F(KeyboardTimerTest, TapsWakeItFromItsSleepAndReadDownAtOneTick) {
     EXPECT_EQ(log, asleep);
 }
 
+TEST_F(KeyboardTimerTest, AModifierReadsDownOnlyWhileItIsHeld) {
+    // Text typed with Shift, a Control shortcut, Alt and Super taps, all let
+    // go while the timer sleeps: a plain F6 afterwards stays plain.
+    for (const std::string typed : {"26 50+40", "37+39", "64", "133"}) {
+        run("xdotool key " + typed);
+        QTest::qWait(30);
+        EXPECT_EQ(tap("72"), "F6 ;;") << typed;
+    }
+    // Shift pressed while asleep and held through F6.
+    run("xdotool keydown 50");
+    QTest::qWait(30);
+    const std::size_t from = log.size();
+    run("xdotool key 72 keyup 50");
+    QTest::qWait(100);
+    EXPECT_TRUE(log.substr(from).starts_with("F6 S;")) << log.substr(from);
+}
+
 TEST_F(KeyboardTimerTest, HeldKeysReadAsANewKeymapSays) {
     // F13 moves to the Insert key's code, Caps Lock becomes Control, Alt and Super swap.
     run("setxkbmap -keycodes xfree86 -option ctrl:nocaps -option altwin:swap_alt_win");

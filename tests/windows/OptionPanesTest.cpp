@@ -49,15 +49,24 @@ class OptionPanesTest : public testing::Test {
 };
 
 TEST_F(OptionPanesTest, TheLoginPaneShowsAndChangesWhetherKeyhopStartsAtLogin) {
-    // A copy of the running program in another folder is not this one.
+    // A copy of the running program in another folder is not this one, and
+    // an entry that the session settings switched off is none.
     const fs::path running = plugin::BundleFolderMBS(app()).AbsolutePath();
+    const fs::path own = autostart / (running.filename().string() + ".desktop");
+    const std::string copy = "[Desktop Entry]\nExec=" + (home.root() / running.filename()).string();
     fs::create_directories(autostart);
-    test::writeFile(autostart / "copy.desktop",
-                    "[Desktop Entry]\nExec=" + (home.root() / running.filename()).string());
+    test::writeFile(autostart / "copy.desktop", copy);
+    test::writeFile(own, "[Desktop Entry]\nExec=" + running.string() +
+                             "\nX-GNOME-Autostart-enabled=false\n");
     auto& cleared = open<AddToLoginItemsContainerControl>();
     EXPECT_FALSE(cleared.AddCheckBox.Value());
     cleared.AddCheckBox.setValue(true);
     EXPECT_THAT(platform.messages(), testing::ElementsAre(StartsWith("Keyhop was added to")));
+    // Switched on again, shown by the application's name.
+    const std::string entry = test::readFile(own).value_or("");
+    EXPECT_THAT(entry, testing::HasSubstr("\nName=Keyhop\n"));
+    EXPECT_THAT(entry, testing::Not(testing::HasSubstr("X-GNOME-Autostart-enabled")));
+    EXPECT_EQ(test::readFile(autostart / "copy.desktop"), copy);
 
     // Opening ticked raises an Action that finds nothing to do.
     auto& ticked = open<AddToLoginItemsContainerControl>();
