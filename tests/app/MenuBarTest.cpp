@@ -1,9 +1,8 @@
 // The menu bar as windows show it, and the command each of its items runs.
 
-#include "app/App.h"
 #include "app/Menu.h"
 #include "app/Startup.h"
-#include "preferences/PreferencesModule.h"
+#include "support/AppSession.h"
 #include "support/FakePlatform.h"
 #include "windows/AboutWindow.h"
 #include "windows/MainWindow.h"
@@ -23,10 +22,8 @@ using namespace keyhop;
 
 TEST(MenuBar, ShowsItsMenusAndEachItemRunsItsCommand) {
     test::FakePlatform platform;
-    framework::Application::registerAppObject(std::make_unique<App>());
+    const test::AppSession session;
     applicationAddMenuHandlers();
-    // What the list window shows.
-    PreferencesModule::shortcutsList = std::make_unique<ShortcutTable>();
     const Menu menu;
     const auto bar = menu.createNativeMenuBar(app());
     std::vector<std::string> shown;
@@ -85,10 +82,6 @@ TEST(MenuBar, ShowsItsMenusAndEachItemRunsItsCommand) {
     choose(1, 3);
     choose(1, 3);
     EXPECT_EQ(field.text().toStdString(), "hop ");
-
-    framework::Window::releaseAll();
-    framework::Application::releaseAppObject();
-    PreferencesModule::shortcutsList.reset();
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "app/App.h"
 #include "app/MakerWebAddress.h"
 #include "preferences/PreferencesModule.h"
+#include "support/AppSession.h"
 #include "support/ConfigHome.h"
 #include "support/FakePlatform.h"
 #include "support/LoopbackHttpServer.h"
@@ -26,17 +27,7 @@ using Names = std::vector<std::string>;
 
 class StatusMenuTest : public testing::Test {
   protected:
-    void SetUp() override {
-        PreferencesModule::shortcutsList = std::make_unique<ShortcutTable>();
-        framework::Application::registerAppObject(std::make_unique<App>());
-    }
-    void TearDown() override {
-        framework::Window::releaseAll();
-        framework::Application::releaseAppObject();
-        PreferencesModule::shortcutsList.reset();
-        PreferencesModule::checkForUpdate = false;
-        makerWebAddress = savedAddress;
-    }
+    void TearDown() override { makerWebAddress = savedAddress; }
 
     // The preferences file that Open reads: one row a shortcut.
     void writePreferences(const std::vector<ShortcutTable::Row>& rows) {
@@ -78,6 +69,7 @@ class StatusMenuTest : public testing::Test {
 
     test::ConfigHome home;
     FakePlatform platform;
+    const test::AppSession session;
     const std::string savedAddress = makerWebAddress;
 };
 

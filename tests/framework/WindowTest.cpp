@@ -4,7 +4,6 @@
 #include "framework/CheckBox.h"
 #include "framework/ContainerControl.h"
 #include "framework/EditField.h"
-#include "framework/PopupMenu.h"
 #include "framework/PushButton.h"
 #include "framework/QtPlatformServices.h"
 #include "framework/Timer.h"
@@ -167,22 +166,6 @@ TEST(WindowTest, ShowModalWithinReturnsOnceHiddenAndKeepsAParentClosedMeanwhile)
     EXPECT_EQ(ClosingWindow::alive, 1);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(ClosingWindow::alive, 0);
-}
-
-TEST(WindowTest, ChangesMadeByCodeRaiseTheirEvents) {
-    TestWindow window;
-    auto& box = window.addControl<CheckBox>("Box");
-    auto& menu = window.addControl<framework::PopupMenu>("Menu");
-    std::vector<std::string> events;
-    box.Action = [&] { events.push_back(box.Value() ? "checked" : "cleared"); };
-    menu.Change = [&] { events.push_back("change:" + menu.Text()); };
-    menu.AddRow("F1");
-    menu.AddRow("F2");
-    box.setValue(true);
-    box.setValue(false);
-    menu.setListIndex(1);
-    menu.setListIndex(-1);
-    EXPECT_EQ(events, (std::vector<std::string>{"checked", "cleared", "change:F2", "change:"}));
 }
 
 TEST(WindowTest, ComingToTheFrontActivatesTheModalBoxElseTheWindowLastActive) {

@@ -2,9 +2,7 @@
 // user sees when the file or its folder cannot be had, read or written.
 
 #include "preferences/PreferencesModule.h"
-#include "app/App.h"
-#include "framework/Window.h"
-#include "preferences/CommonPreferencesModule.h"
+#include "support/AppSession.h"
 #include "support/ConfigHome.h"
 #include "support/FakePlatform.h"
 #include "windows/MainWindow.h"
@@ -42,20 +40,10 @@ void saveWithLimit(int resource, rlim_t limit) {
 
 class PreferencesTest : public testing::Test {
   protected:
-    void SetUp() override {
-        framework::Application::registerAppObject(std::make_unique<App>());
-        shortcutsList = std::make_unique<ShortcutTable>();
-        checkForUpdate = resetPreferences = false;
-    }
-    void TearDown() override {
-        framework::Window::releaseAll();
-        CommonPreferencesModule::dictionary_.reset();
-        framework::Application::releaseAppObject();
-    }
     // Loads as the next launch would.
     void relaunch() {
-        TearDown();
-        SetUp();
+        session.reset();
+        session.emplace();
         platform.log.clear();
         loadPreferences();
     }
@@ -73,6 +61,7 @@ class PreferencesTest : public testing::Test {
 
     test::ConfigHome home;
     test::FakePlatform platform;
+    std::optional<test::AppSession> session{std::in_place};
 };
 
 TEST_F(PreferencesTest, AFirstLaunchShowsTheListWindowAndAResetFileLoadsAsDefaults) {

@@ -2,8 +2,7 @@
 // keyboard and recorded launches.
 
 #include "shortcuts/MainTimer.h"
-#include "app/App.h"
-#include "preferences/PreferencesModule.h"
+#include "support/AppSession.h"
 #include "support/ConfigHome.h"
 #include "support/FakePlatform.h"
 #include "windows/MainWindow.h"
@@ -21,17 +20,8 @@ class MainTimerTest : public testing::Test {
   protected:
     keyhop::test::FakePlatform platform;
     keyhop::test::ConfigHome home;
+    const keyhop::test::AppSession session;
     keyhop::MainTimer timer;
-
-    void SetUp() override {
-        framework::Application::registerAppObject(std::make_unique<keyhop::App>());
-        shortcutsList = std::make_unique<keyhop::ShortcutTable>();
-    }
-    void TearDown() override {
-        framework::Window::releaseAll();
-        framework::Application::releaseAppObject();
-        shortcutsList.reset();
-    }
 
     // A row for a combination such as "F5 SM" (F5 with Shift and Command),
     // bound to a file named as given or else after it. Gives the file's path.

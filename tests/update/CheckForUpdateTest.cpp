@@ -1,9 +1,8 @@
 // The update check against a loopback server: the request it sends, which
 // replies announce a new version, and that it never holds the quit.
 
-#include "app/App.h"
 #include "app/MakerWebAddress.h"
-#include "preferences/PreferencesModule.h"
+#include "support/AppSession.h"
 #include "support/ConfigHome.h"
 #include "support/FakePlatform.h"
 #include "support/LoopbackHttpServer.h"
@@ -37,15 +36,13 @@ std::string ok(const std::string& body) {
 class CheckForUpdateTest : public testing::Test {
   protected:
     test::FakePlatform platform;
+    const test::AppSession session;
     const std::string savedAddress = makerWebAddress;
     const QString savedName = QCoreApplication::applicationName();
 
-    void SetUp() override { framework::Application::registerAppObject(std::make_unique<App>()); }
     void TearDown() override {
-        PreferencesModule::checkForUpdate = false;
         makerWebAddress = savedAddress;
         QCoreApplication::setApplicationName(savedName);
-        framework::Application::releaseAppObject();
     }
 };
 
@@ -99,7 +96,6 @@ TEST_F(CheckForUpdateTest, OnlyAGoodReplyNamingTheApplicationWithoutTheRunningVe
 TEST_F(CheckForUpdateTest, QuittingNeverWaitsForAHangingRequestAndStillWritesThePreferences) {
     const test::ConfigHome home;
     test::writeFile(home.preferencesFile(), "CHECKFORUPDATE = True\n");
-    PreferencesModule::shortcutsList = std::make_unique<ShortcutTable>();
     const LoopbackHttpServer server(std::nullopt);
     makerWebAddress = server.address();
     // Off, the option asks nothing; the file turns it on at launch.
@@ -115,7 +111,6 @@ TEST_F(CheckForUpdateTest, QuittingNeverWaitsForAHangingRequestAndStillWritesThe
     EXPECT_EQ(app().run(), 0);
     watcher.join();
     EXPECT_TRUE(server.request() && platform.messages().empty());
-    PreferencesModule::shortcutsList.reset();
     EXPECT_TRUE(test::readFile(home.preferencesFile())->starts_with("APPLICATIONNAME = Keyhop\n"));
 }
 

@@ -1,8 +1,8 @@
 // The About window: its place on the screen, its name line and its fade.
 
 #include "windows/AboutWindow.h"
-#include "app/App.h"
 #include "framework/StaticText.h"
+#include "support/AppSession.h"
 #include "support/FakePlatform.h"
 #include "windows/AboutWindowMetalPicture.h"
 
@@ -23,7 +23,7 @@ using keyhop::AboutWindow;
 
 TEST(AboutWindow, IsCentredThenFadesInWaitsFadesOutAndClosesItself) {
     keyhop::test::FakePlatform platform;
-    framework::Application::registerAppObject(std::make_unique<keyhop::App>());
+    const keyhop::test::AppSession session;
     platform.screen = {1024, 768};
     AboutWindow& window = AboutWindow::get();
     window.Show();
@@ -75,8 +75,6 @@ TEST(AboutWindow, IsCentredThenFadesInWaitsFadesOutAndClosesItself) {
     EXPECT_NE(&next, &window);
     EXPECT_EQ(transparency(next), 255);
     EXPECT_EQ(std::pair(next.Left(), next.Top()), std::pair(-2, 0));
-    framework::Window::releaseAll();
-    framework::Application::releaseAppObject();
 }
 
 } // namespace

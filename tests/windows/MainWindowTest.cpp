@@ -7,6 +7,7 @@
 #include "framework/PopupMenu.h"
 #include "framework/System.h"
 #include "preferences/PreferencesModule.h"
+#include "support/AppSession.h"
 #include "support/ConfigHome.h"
 #include "support/FakePlatform.h"
 #include "support/TranslationFolder.h"
@@ -34,16 +35,6 @@ namespace P = PreferencesModule;
 
 class MainWindowTest : public testing::Test {
   protected:
-    void SetUp() override {
-        framework::Application::registerAppObject(std::make_unique<App>());
-        P::shortcutsList = std::make_unique<ShortcutTable>();
-    }
-    void TearDown() override {
-        framework::Window::releaseAll();
-        framework::Application::releaseAppObject();
-        P::shortcutsList.reset();
-    }
-
     // A new window on a table of those rows.
     static MainWindow& open(const std::vector<Row>& rows) {
         table().resize(static_cast<int>(rows.size()) - 1);
@@ -82,6 +73,7 @@ class MainWindowTest : public testing::Test {
 
     test::FakePlatform platform;
     test::ConfigHome home;
+    const test::AppSession session;
     std::unique_ptr<QObject> pending = std::make_unique<QObject>();
 };
 

@@ -1,10 +1,8 @@
 // The option panes: what each shows when it opens and what each click does,
 // against a private autostart folder and the settings.
 
-#include "app/App.h"
-#include "framework/Window.h"
 #include "plugin/ApplicationExtensions.h"
-#include "preferences/PreferencesModule.h"
+#include "support/AppSession.h"
 #include "support/ConfigHome.h"
 #include "support/FakePlatform.h"
 #include "windows/AddToLoginItemsContainerControl.h"
@@ -33,17 +31,13 @@ class PaneWindow final : public framework::Window {
 
 class OptionPanesTest : public testing::Test {
   protected:
-    void SetUp() override { framework::Application::registerAppObject(std::make_unique<App>()); }
-    void TearDown() override {
-        framework::Application::releaseAppObject();
-        PreferencesModule::checkForUpdate = PreferencesModule::resetPreferences = false;
-    }
     template <typename Pane> Pane& open() {
         return windows.emplace_back(std::make_unique<PaneWindow>())->open<Pane>();
     }
 
     test::FakePlatform platform;
     test::ConfigHome home;
+    const test::AppSession session;
     const fs::path autostart = home.config() / "autostart";
     std::vector<std::unique_ptr<PaneWindow>> windows;
 };

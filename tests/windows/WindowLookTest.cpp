@@ -2,8 +2,7 @@
 // heading and menu item whole in the control's own font, and the controls
 // placed in a group box inside its frame.
 
-#include "app/App.h"
-#include "preferences/PreferencesModule.h"
+#include "support/AppSession.h"
 #include "support/ConfigHome.h"
 #include "support/FakePlatform.h"
 #include "windows/AboutWindow.h"
@@ -12,12 +11,12 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QPushButton>
 #include <QStyleOption>
 #include <QTreeWidget>
 
@@ -33,17 +32,13 @@ struct Room {
 
 std::vector<Room> roomsOf(QWidget& widget) {
     QStyle& style = *widget.style();
-    if (auto* box = qobject_cast<QCheckBox*>(&widget)) {
-        QStyleOptionButton option;
-        option.initFrom(box);
-        return {
-            {box->text(), style.subElementRect(QStyle::SE_CheckBoxContents, &option, box).width()}};
-    }
-    if (auto* button = qobject_cast<QPushButton*>(&widget)) {
+    // Check boxes and push buttons, the only buttons the windows have.
+    if (auto* button = qobject_cast<QAbstractButton*>(&widget)) {
         QStyleOptionButton option;
         option.initFrom(button);
-        return {{button->text(),
-                 style.subElementRect(QStyle::SE_PushButtonContents, &option, button).width()}};
+        const auto contents = qobject_cast<QCheckBox*>(button) ? QStyle::SE_CheckBoxContents
+                                                               : QStyle::SE_PushButtonContents;
+        return {{button->text(), style.subElementRect(contents, &option, button).width()}};
     }
     if (auto* box = qobject_cast<QGroupBox*>(&widget)) {
         // The caption sits on the frame's top line, inset from the left corner.
@@ -131,19 +126,11 @@ std::string overFrames(const framework::Window& window) {
 
 class WindowLookTest : public testing::Test {
   protected:
-    void SetUp() override {
-        framework::Application::registerAppObject(std::make_unique<App>());
-        PreferencesModule::shortcutsList = std::make_unique<ShortcutTable>();
-        MainWindow::get().Show();
-    }
-    void TearDown() override {
-        framework::Window::releaseAll();
-        framework::Application::releaseAppObject();
-        PreferencesModule::shortcutsList.reset();
-    }
+    void SetUp() override { MainWindow::get().Show(); }
 
     test::FakePlatform platform;
     const test::ConfigHome home;
+    const test::AppSession session;
 };
 
 TEST_F(WindowLookTest, EveryTextShowsWhole) {
