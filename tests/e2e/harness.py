@@ -42,9 +42,9 @@ def write_preferences(desktop, rows=()):
 
 
 def read_text(path):
-    """The file's text; "" while it does not exist."""
+    """The file's text as stored, line ends and bytes; "" while it does not exist."""
     try:
-        with open(path) as file:
+        with open(path, newline="", errors="surrogateescape") as file:
             return file.read()
     except FileNotFoundError:
         return ""
@@ -111,16 +111,51 @@ class Desktop:
                     if name in ("ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS")})
         return env
 
+    def marker_program(self):
+        """The paths of "marker program", which adds its path to "launched" each time it runs,
+        and of "launched"."""
+        program, marker = (os.path.join(self.root, name) for name in ("marker program", "launched"))
+        with open(program, "w") as file:
+            file.write(f"#!/bin/sh\necho \"$0\" >> '{marker}'\n")
+        os.chmod(program, 0o700)
+        return program, marker
+
     def start(self, argv, stderr=subprocess.DEVNULL):
         """Starts a process on this desktop; it is stopped when the desktop closes."""
         self.processes.append(subprocess.Popen(
             argv, env=self.env, stdout=subprocess.DEVNULL, stderr=stderr))
         return self.processes[-1]
 
-    def start_keyhop(self, binary=KEYHOP):
+    def start_keyhop(self, binary=KEYHOP, wait=False):
         # Its standard error is the test's, so that a failing test shows a
         # sanitizer's report.
-        return self.start([binary], stderr=None)
+        keyhop = self.start([binary], stderr=None)
+        if wait and not wait_until(lambda: handles_signal(keyhop), timeout=10):
+            raise AssertionError("keyhop did not reach its event loop")
+        return keyhop
+
+    def start_with_tray_icon(self):
+        """Starts keyhop; returns it and the window of its icon, the one window, in trayer's panel."""
+        keyhop = self.start_keyhop()
+        icons = wait_until(lambda: visible_keyhop_windows(self), timeout=10)
+        tree = self.run(["xwininfo", "-root", "-tree"]).stdout
+        if len(icons) != 1 or hex(int(icons[0])) not in tree[tree.index('("panel" "trayer")'):]:
+            raise AssertionError(f"not one window, the icon in trayer's panel: {icons}")
+        return keyhop, icons[0]
+
+    def new_window(self, *known):
+        """A visible keyhop window, tooltips and the known ones aside."""
+        windows = wait_until(lambda: [w for w in visible_keyhop_windows(self) if w not in known
+                                      and "TOOLTIP" not in window_type(self, w)], timeout=10)
+        if not windows:
+            raise AssertionError("no new window")
+        # Mapped is not yet listening: give it a moment to take the keyboard.
+        time.sleep(0.3)
+        return windows[0]
+
+    def open_tray_menu(self, icon, *known):
+        self.xdotool("mousemove", "--window", icon, "11", "12", "click", "1")
+        return self.new_window(icon, *known)
 
     def run(self, argv, timeout=10):
         return subprocess.run(argv, env=self.env, capture_output=True, text=True, timeout=timeout)

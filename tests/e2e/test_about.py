@@ -4,8 +4,8 @@ import os
 import unittest
 from unittest import mock
 
-import test_status_item
-from harness import Desktop, stop, wait_until
+from harness import Desktop, read_text, stop, visible_keyhop_windows, wait_until, \
+    write_preferences
 
 # Every transparency the window shows, in order: in, the wait at 5, out.
 FADE = list(range(255, 0, -10)) + list(range(0, 260, 10))
@@ -13,7 +13,7 @@ FADE = list(range(255, 0, -10)) + list(range(0, 260, 10))
 
 def transparencies(desktop):
     shown = {}
-    for window in test_status_item.visible_keyhop_windows(desktop):
+    for window in visible_keyhop_windows(desktop):
         line = desktop.run(["xprop", "-id", window, "_NET_WM_WINDOW_OPACITY"]).stdout
         if "=" in line:
             shown[window] = 255 - round(int(line.split("=")[1]) * 255 / 0xFFFFFFFF)
@@ -22,8 +22,9 @@ def transparencies(desktop):
 
 class AboutTest(unittest.TestCase):
     def open_about(self, desktop):
-        keyhop, icon = test_status_item.TrayTest.start_with_tray_icon(self, desktop)
-        test_status_item.TrayTest.open_menu(self, desktop, icon)
+        write_preferences(desktop)
+        keyhop, icon = desktop.start_with_tray_icon()
+        desktop.open_tray_menu(icon)
         desktop.xdotool("key", "Down", "Return")
         panels = wait_until(lambda: transparencies(desktop), timeout=10)
         self.assertEqual(len(panels), 1, "one window with an opacity: the About window")
@@ -50,7 +51,7 @@ class AboutTest(unittest.TestCase):
             rest = iter(FADE)
             self.assertTrue(all(value in rest for value in seen), seen)
             self.assertTrue(5 in seen and len(seen) > 5, "the steps in, the wait at 5, the steps out")
-            self.assertEqual(wait_until(lambda: test_status_item.read_text(opened)),
+            self.assertEqual(wait_until(lambda: read_text(opened)),
                              os.environ["KEYHOP_WEB_ADDRESS"] + "\n")
             self.assertEqual(stop(keyhop), 0)
 

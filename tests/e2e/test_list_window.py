@@ -2,13 +2,11 @@
 
 import os
 import re
-import stat
 import time
 import unittest
 
-from harness import Desktop, stop, wait_until
-from test_status_item import preferences_path, visible_keyhop_windows, window_type, \
-    write_preferences
+from harness import Desktop, preferences_path, read_text, stop, visible_keyhop_windows, \
+    wait_until, write_preferences
 
 
 class ListWindowTest(unittest.TestCase):
@@ -17,31 +15,19 @@ class ListWindowTest(unittest.TestCase):
         self.desktop = Desktop(window_manager="window_manager" in self._testMethodName).__enter__()
         self.addCleanup(self.desktop.close)
         self.xdotool = self.desktop.xdotool
-        self.marker = os.path.join(self.desktop.root, "launched")
-        self.program = os.path.join(self.desktop.root, "marker program")
-        with open(self.program, "w") as file:
-            file.write(f"#!/bin/sh\necho \"$0\" >> '{self.marker}'\n")
-        os.chmod(self.program, stat.S_IRWXU)
+        self.program, self.marker = self.desktop.marker_program()
 
     def start(self, rows=None):
         if rows is not None:
             write_preferences(self.desktop, rows)
-        self.keyhop = self.desktop.start_keyhop()
-        self.icon = None
-        self.icon = self.new_window()
+        self.keyhop, self.icon = self.desktop.start_with_tray_icon()
 
     def quit(self):
         self.assertEqual(stop(self.keyhop), 0)
-        with open(preferences_path(self.desktop), errors="surrogateescape") as file:
-            return file.read()
+        return read_text(preferences_path(self.desktop))
 
     def new_window(self, *known):
-        windows = wait_until(lambda: [
-            w for w in visible_keyhop_windows(self.desktop) if w not in known + (self.icon,)
-            and "TOOLTIP" not in window_type(self.desktop, w)], timeout=10)
-        self.assertTrue(windows, "no new window")
-        time.sleep(0.3)
-        return windows[0]
+        return self.desktop.new_window(self.icon, *known)
 
     def gone(self, window):
         self.assertTrue(wait_until(lambda: window not in visible_keyhop_windows(self.desktop)))
@@ -59,12 +45,8 @@ class ListWindowTest(unittest.TestCase):
         text = self.xdotool("getwindowgeometry", window).stdout
         return tuple(map(int, re.search(r"(-?\d+),(-?\d+).*\s(\d+)x(\d+)", text, re.S).groups()))
 
-    def tray_menu(self, *known):
-        self.xdotool("mousemove", "--window", self.icon, "11", "12", "click", "1")
-        return self.new_window(*known)
-
     def tray_menu_height(self, *known):
-        menu = self.tray_menu(*known)
+        menu = self.desktop.open_tray_menu(self.icon, *known)
         height = self.geometry(menu)[3]
         self.xdotool("key", "Escape")
         self.gone(menu)
@@ -72,7 +54,7 @@ class ListWindowTest(unittest.TestCase):
 
     def list_window(self, via_tray=True):
         if via_tray:
-            self.tray_menu()
+            self.desktop.open_tray_menu(self.icon)
             self.xdotool("key", "Down", "Down", "Return")
         window = self.new_window()
         self.menu_bar = self.geometry(window)[3] - 320

@@ -4,7 +4,7 @@ import os
 import signal
 import unittest
 
-from harness import Desktop, handles_signal, stop, wait_until
+from harness import Desktop, preferences_path, read_text, stop, wait_until
 
 
 def stacking(desktop):
@@ -19,28 +19,17 @@ DEFAULTS = ("APPLICATIONNAME = Keyhop\nAPPLICATIONVERSION = 1.0\nMAINWINDOWLEFT 
 
 
 class PreferencesTest(unittest.TestCase):
-    def start(self, desktop):
-        keyhop = desktop.start_keyhop()
-        self.assertTrue(wait_until(lambda: handles_signal(keyhop), timeout=10),
-                        "keyhop did not reach its event loop")
-        return keyhop
-
-    @staticmethod
-    def saved(desktop):
-        with open(os.path.join(desktop.config, "Keyhop"), newline="") as file:
-            return file.read()
-
     def test_what_launch_read_is_written_back_in_order_at_quit(self):
         with Desktop() as desktop:
-            with open(os.path.join(desktop.config, "Keyhop"), "w", newline="") as file:
+            with open(preferences_path(desktop), "w", newline="") as file:
                 file.write("# edited by hand\r\nMAINWINDOWLEFT=40\r\nAPPLICATIONVERSION = 0.9\r\n")
-            self.assertEqual(stop(self.start(desktop), signal.SIGTERM), 0)
-            self.assertEqual(self.saved(desktop), DEFAULTS.replace("LEFT = -1", "LEFT = 40"))
+            self.assertEqual(stop(desktop.start_keyhop(wait=True), signal.SIGTERM), 0)
+            self.assertEqual(read_text(preferences_path(desktop)), DEFAULTS.replace("LEFT = -1", "LEFT = 40"))
             self.assertEqual(os.listdir(desktop.config), ["Keyhop"])
 
     def test_losing_the_x_server_saves_like_a_quit_even_with_a_window_open(self):
         with Desktop() as desktop:
-            keyhop = self.start(desktop)
+            keyhop = desktop.start_keyhop(wait=True)
             # A first launch opens the list window.
             self.assertTrue(wait_until(lambda: desktop.xdotool(
                 "search", "--onlyvisible", "--pid", str(keyhop.pid)).stdout.split()))
@@ -49,11 +38,11 @@ class PreferencesTest(unittest.TestCase):
             xvfb.kill()
             xvfb.wait()
             self.assertEqual(keyhop.wait(timeout=10), 0)
-            self.assertEqual(self.saved(desktop), DEFAULTS)
+            self.assertEqual(read_text(preferences_path(desktop)), DEFAULTS)
 
     def test_a_second_start_brings_the_running_one_forward_and_a_killed_one_stops_none(self):
         with Desktop() as desktop:
-            first = self.start(desktop)
+            first = desktop.start_keyhop(wait=True)
             # A first launch opens the list window; another program's window covers it.
             ids = wait_until(lambda: desktop.xdotool(
                 "search", "--onlyvisible", "--pid", str(first.pid)).stdout.split())
@@ -69,11 +58,11 @@ class PreferencesTest(unittest.TestCase):
             # Qt takes a loss of focus for real only after a moment; until
             # then Keyhop is in front and a second start has nothing to do.
             self.assertTrue(wait_until(second_start_raises, interval=0.2))
-            self.assertFalse(os.path.exists(os.path.join(desktop.config, "Keyhop")))
+            self.assertFalse(os.path.exists(preferences_path(desktop)))
             first.kill()
             first.wait()
-            self.assertEqual(stop(self.start(desktop)), 0)
-            self.assertEqual(self.saved(desktop), DEFAULTS)
+            self.assertEqual(stop(desktop.start_keyhop(wait=True)), 0)
+            self.assertEqual(read_text(preferences_path(desktop)), DEFAULTS)
 
 
 if __name__ == "__main__":
