@@ -2,6 +2,7 @@
 // keyboard and recorded launches.
 
 #include "shortcuts/MainTimer.h"
+#include "framework/Listbox.h"
 #include "support/AppSession.h"
 #include "support/ConfigHome.h"
 #include "support/FakePlatform.h"
@@ -103,7 +104,11 @@ TEST_F(MainTimerTest, AMissingItemIsReportedThenTheRowsAfterItOpenAsTheyAreThen)
               (std::vector<std::string>{"front", "beep",
                                         "message:The file \"" + missing + "\" could not be found.",
                                         "front", "start:" + second}));
-    EXPECT_TRUE(keyhop::MainWindow::get().Visible());
+    // The list window shows with the missing item's row chosen.
+    const keyhop::MainWindow& window = keyhop::MainWindow::get();
+    const auto& list = *window.findControl<framework::Listbox>("ShortcutsListBox");
+    EXPECT_TRUE(window.Visible());
+    EXPECT_EQ(list.Cell(list.ListIndex(), 6), missing);
 }
 
 } // namespace
