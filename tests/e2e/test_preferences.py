@@ -1,7 +1,6 @@
-"""The real keyhop writes back at quit what it read at launch, also when its display goes."""
+"""The real keyhop saves its preferences when its display goes, and runs once per user."""
 
 import os
-import signal
 import unittest
 
 from harness import Desktop, preferences_path, read_text, stop, wait_until
@@ -19,14 +18,6 @@ DEFAULTS = ("APPLICATIONNAME = Keyhop\nAPPLICATIONVERSION = 1.0\nMAINWINDOWLEFT 
 
 
 class PreferencesTest(unittest.TestCase):
-    def test_what_launch_read_is_written_back_in_order_at_quit(self):
-        with Desktop() as desktop:
-            with open(preferences_path(desktop), "w", newline="") as file:
-                file.write("# edited by hand\r\nMAINWINDOWLEFT=40\r\nAPPLICATIONVERSION = 0.9\r\n")
-            self.assertEqual(stop(desktop.start_keyhop(wait=True), signal.SIGTERM), 0)
-            self.assertEqual(read_text(preferences_path(desktop)), DEFAULTS.replace("LEFT = -1", "LEFT = 40"))
-            self.assertEqual(os.listdir(desktop.config), ["Keyhop"])
-
     def test_losing_the_x_server_saves_like_a_quit_even_with_a_window_open(self):
         with Desktop() as desktop:
             keyhop = desktop.start_keyhop(wait=True)

@@ -90,7 +90,7 @@ TEST_F(PreferencesTest, WithoutAPreferencesFolderNothingIsReadOrWritten) {
 
 TEST_F(PreferencesTest, RowsLoadUntilTheFirstMissingFunctionKeyAndAreWrittenBackInOrder) {
     writeFile(home.preferencesFile(),
-              "APPLICATIONNAME = Other\r\nMAINWINDOWLEFT = 12.9\r\nMAINWINDOWTOP = -1\r\n"
+              "APPLICATIONNAME = Other\r\nMAINWINDOWLEFT=12.9\r\n# edited by hand\r\n"
               "MAINWINDOWWIDTH = 1e12\r\nMAINWINDOWHEIGHT = -7.9\r\n"
               "FUNCTIONKEY0 = F5\nCOMMANDKEY0 = X\nFILENAME0 =  Text = Editor \n"
               "FILEABSOLUTEPATH0 = /usr/bin/editor\nFUNCTIONKEY1 = F19\nSHIFTKEY1 = X\n"
