@@ -125,10 +125,6 @@ struct FailureRoad {
     bool placed;
 };
 
-void PrintTo(const FailureRoad& road, std::ostream* out) {
-    *out << road.name;
-}
-
 class StatusItemFailureTest : public StatusMenuTest,
                               public testing::WithParamInterface<FailureRoad> {};
 

@@ -28,16 +28,6 @@ const std::string defaults = "APPLICATIONNAME = Keyhop\nAPPLICATIONVERSION = 1.0
                              "MAINWINDOWLEFT = -1\nMAINWINDOWTOP = -1\nMAINWINDOWWIDTH = -1\n"
                              "MAINWINDOWHEIGHT = -1\nCHECKFORUPDATE = False\n";
 
-// Saves with a process limit lowered.
-void saveWithLimit(int resource, rlim_t limit) {
-    rlimit saved{};
-    ::getrlimit(resource, &saved);
-    rlimit lowered{limit, saved.rlim_max};
-    ::setrlimit(resource, &lowered);
-    savePreferences();
-    ::setrlimit(resource, &saved);
-}
-
 class PreferencesTest : public testing::Test {
   protected:
     // Loads as the next launch would.
@@ -127,7 +117,12 @@ TEST_F(PreferencesTest, AFailedWriteIsReportedAndTheEarlierFileStays) {
     ::setfsuid(::geteuid());
     fs::permissions(home.config(), fs::perms::owner_all);
     // A quota is reached halfway through: the write fails, nothing is killed.
-    saveWithLimit(RLIMIT_FSIZE, 1000);
+    rlimit limit{};
+    ::getrlimit(RLIMIT_FSIZE, &limit);
+    const rlimit quota{1000, limit.rlim_max};
+    ::setrlimit(RLIMIT_FSIZE, &quota);
+    savePreferences();
+    ::setrlimit(RLIMIT_FSIZE, &limit);
     EXPECT_EQ(saved(), defaults);
     // A folder in the file's place.
     fs::remove(home.preferencesFile());

@@ -6,14 +6,8 @@
 
 namespace keyhop::test {
 
-namespace {
-
-const std::string messagePrefix = "message:";
-
-} // namespace
-
 void FakePlatform::showMessageBox(const std::string& text) {
-    log.push_back(messagePrefix + text);
+    log.push_back("message:" + text);
     if (onMessageBox) {
         onMessageBox(text);
     }
@@ -42,8 +36,8 @@ std::unique_ptr<QAction> FakePlatform::newMenuEntry() {
 std::vector<std::string> FakePlatform::messages() const {
     std::vector<std::string> texts;
     for (const auto& entry : log) {
-        if (entry.rfind(messagePrefix, 0) == 0) {
-            texts.push_back(entry.substr(messagePrefix.size()));
+        if (entry.starts_with("message:")) {
+            texts.push_back(entry.substr(8));
         }
     }
     return texts;
