@@ -62,11 +62,6 @@ class ListWindowTest(unittest.TestCase):
     def click(self, window, x, y):
         self.xdotool("mousemove", "--window", window, str(x), str(y), "click", "1")
 
-    def dismiss_message(self, *known):
-        box = self.new_window(*known)
-        self.xdotool("windowfocus", "--sync", box, "key", "Return")
-        self.gone(box)
-
     def test_size_login_box_and_place_kept_across_a_restart(self):
         self.start([])
         window = self.list_window()
@@ -77,7 +72,9 @@ class ListWindowTest(unittest.TestCase):
         autostart = os.path.join(self.desktop.config, "autostart")
         for entries in (1, 0):
             self.click(window, 20, 225 + self.menu_bar)  # the login pane's box
-            self.dismiss_message(window)
+            box = self.new_window(window)
+            self.xdotool("windowfocus", "--sync", box, "key", "Return")
+            self.gone(box)
             self.assertEqual(len(os.listdir(autostart)), entries)
         wanted = (200, 150, 600, 400 + self.menu_bar)
         self.xdotool("windowmove", window, "200", "150", "windowsize", window, "600", str(wanted[3]))

@@ -58,7 +58,6 @@ TEST(WindowTest, ControlsFollowTheirLocksAndOnlyTheWindowSystemMovesOrResizesCou
         {"LTRB", {10, 10, 280, 280}, {10, 10, 380, 340}, {10, 10, 230, 230}},
         {"LRB", {10, 250, 280, 20}, {10, 310, 380, 20}, {10, 200, 230, 20}},
         {"RB", {250, 270, 40, 20}, {350, 330, 40, 20}, {200, 220, 40, 20}},
-        {"LB", {10, 270, 40, 20}, {10, 330, 40, 20}, {10, 220, 40, 20}},
         {"", {100, 100, 20, 20}, {100, 100, 20, 20}, {100, 100, 20, 20}},
         // A pane placed wider than its design: its box fills it from the start.
         {"pane LRB", {10, 240, 200, 30}, {10, 300, 300, 30}, {10, 190, 150, 30}},
