@@ -5,9 +5,11 @@ its process id when it closes."""
 
 import ctypes
 import os
+import re
 import shutil
 import signal
 import subprocess
+import sys
 import tempfile
 import time
 
@@ -65,6 +67,7 @@ class Desktop:
         self.tray = tray
         self.window_manager = window_manager
         self.processes = []
+        self.logs = []
         self.root = tempfile.mkdtemp(prefix="keyhop-e2e-")
         self.home = os.path.join(self.root, "home")
         self.config = os.path.join(self.home, ".config")
@@ -127,9 +130,13 @@ class Desktop:
         return self.processes[-1]
 
     def start_keyhop(self, binary=KEYHOP, wait=False):
-        # Its standard error is the test's, so that a failing test shows a
-        # sanitizer's report.
-        keyhop = self.start([binary], stderr=None)
+        # Its standard error is kept, shown at close and read there for a
+        # sanitizer's report, which fails the test even where the exit
+        # status goes unchecked.
+        log = os.path.join(self.root, f"keyhop-{len(self.processes)}.stderr")
+        with open(log, "wb") as stderr:
+            keyhop = self.start([binary], stderr=stderr)
+        self.logs.append(log)
         if wait and not wait_until(lambda: handles_signal(keyhop), timeout=10):
             raise AssertionError("keyhop did not reach its event loop")
         return keyhop
@@ -177,7 +184,17 @@ class Desktop:
                     process.kill()
                     process.wait()
         self.processes.clear()
+        reports = []
+        for log in self.logs:
+            with open(log, errors="replace") as file:
+                text = file.read()
+            sys.stderr.write(text)
+            if re.search(r"ERROR: \w+Sanitizer|runtime error:", text):
+                reports.append(text)
+        self.logs.clear()
         shutil.rmtree(self.root, ignore_errors=True)
+        if reports:
+            raise AssertionError("keyhop's sanitizer report:\n" + "\n".join(reports))
 
 
 def selection_owned(display, selection):
