@@ -2,10 +2,10 @@
 
 #include "framework/FolderItem.h"
 
+#include "framework/Environment.h"
 #include "framework/PlatformServices.h"
 
 #include <cerrno>
-#include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
@@ -17,12 +17,6 @@ namespace framework {
 namespace fs = std::filesystem;
 
 namespace {
-
-// An absolute path from the environment; "" when unset or relative.
-std::string absolutePathFromEnvironment(const char* name) {
-    const char* value = std::getenv(name);
-    return value != nullptr && value[0] == '/' ? std::string(value) : std::string();
-}
 
 // Creates the folder and its missing parents, each private to the user.
 bool makeFolder(const fs::path& folder) {
@@ -117,7 +111,7 @@ std::optional<FolderItem> GetFolderItem(const std::string& path, int) {
 std::optional<FolderItem> PreferencesFolder() {
     fs::path folder = absolutePathFromEnvironment("XDG_CONFIG_HOME");
     if (folder.empty()) {
-        const std::string home = absolutePathFromEnvironment("HOME");
+        const std::string home = homeFolder();
         if (home.empty()) {
             return std::nullopt;
         }

@@ -57,8 +57,8 @@ class FolderItem final {
 std::optional<FolderItem> GetFolderItem(const std::string& path, int pathMode = 0);
 
 // The user's preferences folder, the XDG config folder: $XDG_CONFIG_HOME when
-// it is an absolute path, else $HOME/.config. A missing folder is created
-// (mode 0700, with any missing parents); nil when it cannot be had.
+// it is an absolute path, else .config in the home folder. A missing folder
+// is created (mode 0700, with any missing parents); nil when it cannot be had.
 std::optional<FolderItem> PreferencesFolder();
 
 } // namespace framework

@@ -4,12 +4,13 @@
 
 #include "framework/ProcessLauncher.h"
 
+#include "framework/Environment.h"
+
 #include <cerrno>
 #include <csignal>
-#include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <pthread.h>
-#include <pwd.h>
 #include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -20,19 +21,18 @@ namespace framework {
 
 namespace {
 
-// Where desktop launchers start programs: $HOME, else the account's folder.
-std::string homeFolder() {
-    const char* home = std::getenv("HOME");
-    if (home == nullptr || *home == '\0') {
-        const passwd* account = ::getpwuid(::getuid());
-        home = account != nullptr ? account->pw_dir : nullptr;
-    }
+// Where desktop launchers start programs: the home folder, else the root
+// folder, so that a home that cannot be entered stops no program.
+std::string workingFolder() {
+    const std::string home = homeFolder();
     std::error_code error;
-    return home != nullptr && std::filesystem::is_directory(home, error) ? home : std::string();
+    const bool enterable = !home.empty() && std::filesystem::is_directory(home, error) &&
+                           ::faccessat(AT_FDCWD, home.c_str(), X_OK, AT_EACCESS) == 0;
+    return enterable ? home : "/";
 }
 
 // The program's attributes: a session of its own, default signal handling
-// with nothing blocked, the home folder, none of our files.
+// with nothing blocked, the working folder, none of our files.
 class SpawnSettings final {
   public:
     SpawnSettings() {
@@ -45,9 +45,7 @@ class SpawnSettings final {
         ::posix_spawnattr_setflags(&attributes_, POSIX_SPAWN_SETSID | POSIX_SPAWN_SETSIGDEF |
                                                      POSIX_SPAWN_SETSIGMASK);
         ::posix_spawn_file_actions_init(&files_);
-        if (const std::string home = homeFolder(); !home.empty()) {
-            ::posix_spawn_file_actions_addchdir_np(&files_, home.c_str());
-        }
+        ::posix_spawn_file_actions_addchdir_np(&files_, workingFolder().c_str());
         ::posix_spawn_file_actions_addclosefrom_np(&files_, 3);
     }
     ~SpawnSettings() {

@@ -4,9 +4,9 @@
 
 #include <memory>
 
-class QLocalServer;
-
 namespace framework {
+
+class FrontRequestSocket;
 
 class SingleInstance final {
   public:
@@ -24,7 +24,7 @@ class SingleInstance final {
     // The kernel drops the lock with the process, after a crash too.
     int lock_ = -1;
     bool first_ = true;
-    std::unique_ptr<QLocalServer> server_;
+    std::unique_ptr<FrontRequestSocket> requests_;
 };
 
 } // namespace framework

@@ -2,6 +2,7 @@
 
 #include "framework/TranslationTable.h"
 
+#include "framework/Environment.h"
 #include "framework/Text.h"
 
 #include <cstdlib>
@@ -71,11 +72,11 @@ std::vector<std::string> candidateLanguages() {
 
 std::vector<std::filesystem::path> dataFolders() {
     std::vector<std::filesystem::path> folders;
-    const std::string dataHome = environment("XDG_DATA_HOME");
+    const std::string dataHome = absolutePathFromEnvironment("XDG_DATA_HOME");
     if (!dataHome.empty()) {
         folders.emplace_back(dataHome);
-    } else if (!environment("HOME").empty()) {
-        folders.emplace_back(std::filesystem::path(environment("HOME")) / ".local" / "share");
+    } else if (const std::string home = homeFolder(); !home.empty()) {
+        folders.emplace_back(std::filesystem::path(home) / ".local" / "share");
     }
     std::string dataDirs = environment("XDG_DATA_DIRS");
     if (dataDirs.empty()) {

@@ -8,6 +8,7 @@
 #include "framework/BevelButton.h"
 #include "framework/CheckBox.h"
 #include "framework/EditField.h"
+#include "framework/Environment.h"
 #include "framework/FolderItem.h"
 #include "framework/FolderItemDialog.h"
 #include "framework/GroupBox.h"
@@ -20,7 +21,6 @@
 #include "plugin/ApplicationExtensions.h"
 #include "windows/MainWindow.h"
 
-#include <cstdlib>
 #include <optional>
 
 namespace keyhop {
@@ -65,8 +65,7 @@ std::optional<std::string> selectedCell(int column) {
 // that is the empty name inside the home folder, so they start in the home
 // folder.
 std::optional<framework::FolderItem> choosersInitialDirectory() {
-    const char* home = std::getenv("HOME");
-    const auto item = framework::GetFolderItem(home == nullptr ? "" : std::string(home) + "/", 0);
+    const auto item = framework::GetFolderItem(framework::homeFolder() + "/", 0);
     return item ? item->Parent() : std::nullopt;
 }
 

@@ -1,14 +1,17 @@
-// Opening items: how each kind is opened, and a real launch of a program
-// whose name a shell would misread.
+// Opening items: how each kind is opened, and real launches of a program
+// whose name a shell would misread, which tells how it was started.
 
 #include "framework/FolderItem.h"
 #include "support/ConfigHome.h"
 #include "support/FakePlatform.h"
+#include "support/UnprivilegedOwner.h"
 #include "support/WaitUntil.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <csignal>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/wait.h>
@@ -56,32 +59,49 @@ TEST(LaunchTest, OnlyProgramsAreStartedAndEveryOtherItemGoesToItsHandler) {
     }
 }
 
-TEST(LaunchTest, AProgramStartsWithItsExactPathNotAsOurChildInTheHomeFolderWithNoneOfOurFiles) {
+// The probe program copied to the path; what it reports once it ran.
+std::string launchProbeAs(const fs::path& path) {
+    fs::copy_file(KEYHOP_LAUNCH_PROBE, path);
+    fs::permissions(path, executable | fs::perms::group_exec | fs::perms::others_exec);
+    framework::FolderItem(path.string()).Launch(true);
+    return keyhop::test::waitForFile(path.string() + ".report").value_or("<nothing launched>");
+}
+
+TEST(LaunchTest, AProgramStartsWithItsExactPathAloneInTheHomeFolderAsIfLoggedInAnew) {
     const keyhop::test::ConfigHome home;
     // Desktop launchers start programs in the home folder, wherever Keyhop runs.
     const fs::path homeFolder = fs::canonical(home.root()) / "home";
     fs::create_directory(homeFolder);
     ::setenv("HOME", homeFolder.c_str(), 1);
     ASSERT_NE(fs::current_path(), homeFolder);
-    const std::string marker = (home.root() / "marker").string();
-    const std::string program = (home.root() / "-x 'a' \"b\" $y $(id); *?ü").string();
-    const std::string report = "{ printf '%s\\n' \"$0\"; pwd -P; grep PPid /proc/$$/status; "
-                               "ls -l /proc/$$/fd; }";
-    writeFile(program,
-              "#!/bin/sh\n" + report + " > " + marker + ".tmp; mv " + marker + ".tmp " + marker +
-                  "\n",
-              executable);
-    // A file of ours that a careless launcher would pass on.
+    // A file of ours that a careless launcher would pass on, and a signal we
+    // ignore that the program must not.
     const int fd = ::open((home.root() / "kept-open-by-keyhop").c_str(), O_CREAT | O_WRONLY, 0600);
-    framework::FolderItem(program).Launch(true);
-    const std::string written = keyhop::test::waitForFile(marker).value_or("<nothing launched>");
+    const auto previous = std::signal(SIGUSR2, SIG_IGN);
+    const fs::path program = home.root() / "-x 'a' \"b\" $y $(id); *?ü";
+    const std::string report = launchProbeAs(program);
+    std::signal(SIGUSR2, previous);
     ::close(fd);
-    EXPECT_TRUE(written.starts_with(program + "\n" + homeFolder.string() + "\n")) << written;
-    EXPECT_EQ(written.find("kept-open-by-keyhop"), std::string::npos) << written;
-    EXPECT_EQ(written.find("PPid:\t" + std::to_string(::getpid()) + "\n"), std::string::npos);
+    EXPECT_TRUE(report.starts_with(program.string() + "\n" + homeFolder.string() + "\n" +
+                                   "session leader: yes\n"))
+        << report;
+    EXPECT_THAT(report, testing::Not(testing::HasSubstr("parent: " + std::to_string(::getpid()))));
+    EXPECT_THAT(report, testing::HasSubstr("\nblocked:\nignored:\n"));
+    EXPECT_THAT(report, testing::Not(testing::HasSubstr("kept-open-by-keyhop")));
     // Nothing is left for us to reap: no zombie, now or later.
     EXPECT_EQ(::waitpid(-1, nullptr, WNOHANG), -1);
     EXPECT_EQ(errno, ECHILD);
+}
+
+TEST(LaunchTest, AHomeThatCannotBeEnteredStartsTheProgramInTheRootFolder) {
+    const keyhop::test::ConfigHome home;
+    const fs::path homeFolder = home.root() / "home";
+    fs::create_directory(homeFolder);
+    fs::permissions(homeFolder, fs::perms::none);
+    ::setenv("HOME", homeFolder.c_str(), 1);
+    const keyhop::test::UnprivilegedOwner owner{home.root(), homeFolder};
+    EXPECT_THAT(launchProbeAs(home.root() / "probe"),
+                testing::StartsWith((home.root() / "probe").string() + "\n/\n"));
 }
 
 } // namespace

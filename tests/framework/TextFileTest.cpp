@@ -7,6 +7,8 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace {
 
@@ -77,9 +79,13 @@ TEST_F(TextFileTest, ThePreferencesFolderIsTheXdgConfigFolderElseOneMadePrivateI
     for (const char* made : {"home", "home/.config"}) {
         EXPECT_EQ(fs::status(home.root() / made).permissions(), fs::perms::owner_all) << made;
     }
+    // Without an absolute HOME, the account's folder is the home.
     ::unsetenv("XDG_CONFIG_HOME");
-    ::unsetenv("HOME");
-    EXPECT_EQ(framework::PreferencesFolder(), std::nullopt);
+    ::setenv("HOME", "home", 1);
+    const passwd* account = ::getpwuid(::getuid());
+    ASSERT_NE(account, nullptr);
+    EXPECT_EQ(framework::PreferencesFolder(),
+              FolderItem(account->pw_dir + std::string("/.config")));
 }
 
 } // namespace

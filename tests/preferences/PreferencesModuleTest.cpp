@@ -5,11 +5,11 @@
 #include "support/AppSession.h"
 #include "support/ConfigHome.h"
 #include "support/FakePlatform.h"
+#include "support/UnprivilegedOwner.h"
 #include "windows/MainWindow.h"
 
 #include <gtest/gtest.h>
 
-#include <sys/fsuid.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -37,14 +37,8 @@ class PreferencesTest : public testing::Test {
         platform.log.clear();
         loadPreferences();
     }
-    // Root reads and writes every file: file access goes as "nobody", made
-    // owner of the test's files, until setfsuid(geteuid()).
-    void actAsUnprivilegedOwner() const {
-        const uid_t user = ::geteuid() == 0 ? 65534 : ::geteuid();
-        for (const auto& path : {home.root(), home.config(), home.preferencesFile()}) {
-            ASSERT_EQ(::chown(path.c_str(), user, static_cast<gid_t>(-1)), 0);
-        }
-        ::setfsuid(user);
+    test::UnprivilegedOwner unprivilegedOwner() const {
+        return test::UnprivilegedOwner{home.root(), home.config(), home.preferencesFile()};
     }
     static bool listWindowShown() { return MainWindow::get().Visible(); }
     std::string saved() const { return test::readFile(home.preferencesFile()).value_or("<none>"); }
@@ -112,9 +106,10 @@ TEST_F(PreferencesTest, AFailedWriteIsReportedAndTheEarlierFileStays) {
     // No new file can be made beside the old one. (Not by a lowered limit on
     // open files: the sanitizers need a few descriptors of their own.)
     fs::permissions(home.config(), fs::perms::owner_read | fs::perms::owner_exec);
-    actAsUnprivilegedOwner();
-    savePreferences();
-    ::setfsuid(::geteuid());
+    {
+        const auto owner = unprivilegedOwner();
+        savePreferences();
+    }
     fs::permissions(home.config(), fs::perms::owner_all);
     // A quota is reached halfway through: the write fails, nothing is killed.
     rlimit limit{};
@@ -136,10 +131,11 @@ TEST_F(PreferencesTest, AFileThatCannotBeReadIsNotReplacedAtQuit) {
     const std::string stored = "FUNCTIONKEY0 = F1\nFILEABSOLUTEPATH0 = /a\n";
     writeFile(home.preferencesFile(), stored);
     fs::permissions(home.preferencesFile(), fs::perms::none);
-    actAsUnprivilegedOwner();
-    loadPreferences();
-    savePreferences();
-    ::setfsuid(::geteuid());
+    {
+        const auto owner = unprivilegedOwner();
+        loadPreferences();
+        savePreferences();
+    }
     EXPECT_TRUE(listWindowShown());
     EXPECT_EQ(platform.messages(), Messages{notCreated});
     EXPECT_EQ(saved(), stored);
