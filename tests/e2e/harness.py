@@ -72,6 +72,8 @@ class Desktop:
         self.home = os.path.join(self.root, "home")
         self.config = os.path.join(self.home, ".config")
         self.data = os.path.join(self.home, ".local", "share")
+        # $XDG_RUNTIME_DIR; None leaves it unset.
+        self.runtime = self.root
         for folder in (self.config, self.data):
             os.makedirs(folder)
         self.display = None
@@ -108,7 +110,9 @@ class Desktop:
     def env(self):
         env = dict(PATH=os.environ.get("PATH", "/usr/bin:/bin"), HOME=self.home,
                    DISPLAY=self.display, XDG_CONFIG_HOME=self.config, XDG_DATA_HOME=self.data,
-                   XDG_RUNTIME_DIR=self.root, LANG="C.UTF-8", QT_QPA_PLATFORM="xcb")
+                   LANG="C.UTF-8", QT_QPA_PLATFORM="xcb")
+        if self.runtime:
+            env["XDG_RUNTIME_DIR"] = self.runtime
         # Sanitizer builds are run with their options.
         env.update({name: value for name, value in os.environ.items()
                     if name in ("ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS")})
