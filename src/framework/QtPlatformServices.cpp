@@ -9,7 +9,6 @@
 #include <QApplication>
 #include <QDeadlineTimer>
 #include <QDesktopServices>
-#include <QFile>
 #include <QFileDialog>
 #include <QMenu>
 #include <QMessageBox>
@@ -95,13 +94,9 @@ bool widgetsAvailable() {
     return qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr;
 }
 
-// Paths cross into the dialogs and back as the file system names them.
-QString folderName(const std::string& path) {
-    return QFile::decodeName(QByteArray::fromStdString(path));
-}
-
-std::optional<std::string> fileSystemPath(const QString& chosen) {
-    return chosen.isEmpty() ? std::nullopt : std::optional(QFile::encodeName(chosen).toStdString());
+// The dialogs answer "" when the user cancels.
+std::optional<std::string> chosenPath(const QString& chosen) {
+    return chosen.isEmpty() ? std::nullopt : std::optional(chosen.toStdString());
 }
 
 } // namespace
@@ -118,13 +113,13 @@ QtPlatformServices::chooseFile(const std::string& startFolder,
         filters.append(QString::fromStdString(pattern));
     }
     const QString filter = filters.isEmpty() ? QString() : filters.join(QLatin1Char(' '));
-    return fileSystemPath(
-        QFileDialog::getOpenFileName(nullptr, QString(), folderName(startFolder), filter));
+    return chosenPath(QFileDialog::getOpenFileName(nullptr, QString(),
+                                                   QString::fromStdString(startFolder), filter));
 }
 
 std::optional<std::string> QtPlatformServices::chooseFolder(const std::string& startFolder) {
-    return fileSystemPath(
-        QFileDialog::getExistingDirectory(nullptr, QString(), folderName(startFolder)));
+    return chosenPath(
+        QFileDialog::getExistingDirectory(nullptr, QString(), QString::fromStdString(startFolder)));
 }
 
 ScreenSize QtPlatformServices::screenSize(int index) {

@@ -3,28 +3,36 @@
 #include "framework/TextInputStream.h"
 
 #include <cerrno>
+#include <cstdint>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace framework {
 
-std::unique_ptr<TextInputStream> TextInputStream::open(const std::string& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+std::unique_ptr<TextInputStream> TextInputStream::open(const std::string& path,
+                                                       std::size_t sizeLimit) {
+    // Without O_NONBLOCK, opening a pipe waits for a writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
     if (fd < 0) {
         return nullptr;
     }
     std::string content;
     struct stat status {};
-    bool readable = ::fstat(fd, &status) == 0 && !S_ISDIR(status.st_mode);
-    if (readable && status.st_size > 0) {
+    // The size is checked again as the file is read, in case it grows.
+    bool readable = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) &&
+                    static_cast<std::uintmax_t>(status.st_size) <= sizeLimit;
+    if (readable) {
         content.reserve(static_cast<std::size_t>(status.st_size));
     }
     char buffer[65536];
     while (readable) {
         const ssize_t count = ::read(fd, buffer, sizeof buffer);
         if (count > 0) {
-            content.append(buffer, static_cast<std::size_t>(count));
+            readable = static_cast<std::size_t>(count) <= sizeLimit - content.size();
+            if (readable) {
+                content.append(buffer, static_cast<std::size_t>(count));
+            }
         } else if (count == 0) {
             break;
         } else if (errno != EINTR) {
@@ -36,6 +44,12 @@ std::unique_ptr<TextInputStream> TextInputStream::open(const std::string& path) 
         return nullptr;
     }
     return std::unique_ptr<TextInputStream>(new TextInputStream(std::move(content)));
+}
+
+TextInputStream::TextInputStream(std::string content) : content_(std::move(content)) {
+    if (content_.starts_with("\xEF\xBB\xBF")) {
+        position_ = 3;
+    }
 }
 
 std::string TextInputStream::ReadLine() {

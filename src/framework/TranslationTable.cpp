@@ -4,10 +4,10 @@
 
 #include "framework/Environment.h"
 #include "framework/Text.h"
+#include "framework/TextInputStream.h"
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 #include <vector>
 
@@ -108,9 +108,9 @@ TranslationTable TranslationTable::forUserLanguage() {
 
 TranslationTable TranslationTable::fromFile(const std::string& path) {
     TranslationTable table;
-    std::ifstream file(path, std::ios::binary);
-    for (std::string line; std::getline(file, line);) {
-        const std::string content = Trim(line);
+    const auto file = TextInputStream::open(path);
+    while (file && !file->EndOfFile()) {
+        const std::string content = Trim(file->ReadLine());
         if (content.empty() || content.front() == '#') {
             continue;
         }

@@ -15,9 +15,10 @@ class TranslationTable final {
     // (the first one set), trying "de_AT" before "de"; empty when none is found.
     static TranslationTable forUserLanguage();
 
-    // Reads "key = value" lines; "#" starts a comment line; in a value "\n",
-    // "\r", "\t" and "\\" stand for a line feed, a carriage return, a tab and
-    // a backslash. Unreadable files give an empty table.
+    // Reads "key = value" lines of a text file, as TextInputStream gives them;
+    // "#" starts a comment line; in a value "\n", "\r", "\t" and "\\" stand
+    // for a line feed, a carriage return, a tab and a backslash. Unreadable
+    // files give an empty table.
     static TranslationTable fromFile(const std::string& path);
 
     std::optional<std::string> lookup(const std::string& key) const;

@@ -5,6 +5,7 @@
 
 #include "framework/Application.h"
 #include "framework/Text.h"
+#include "framework/TextInputStream.h"
 #include "plugin/ApplicationExtensions.h"
 
 #include <QString>
@@ -52,31 +53,6 @@ std::vector<fs::path> entryFiles(const fs::path& folder) {
     }
     std::sort(files.begin(), files.end());
     return files;
-}
-
-// The content of a regular file; nil for anything else, so that a pipe
-// named like an entry never blocks us.
-std::optional<std::string> readRegularFile(const fs::path& path) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        return std::nullopt;
-    }
-    struct stat status {};
-    std::optional<std::string> content;
-    if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode)) {
-        content.emplace();
-        char buffer[4096];
-        ssize_t count = 0;
-        while ((count = ::read(fd, buffer, sizeof buffer)) > 0 &&
-               content->size() < entrySizeLimit) {
-            content->append(buffer, static_cast<std::size_t>(count));
-        }
-        if (count < 0 || content->size() >= entrySizeLimit) {
-            content.reset();
-        }
-    }
-    ::close(fd);
-    return content;
 }
 
 // A string value with its escapes undone; nil for an escape the rules do
@@ -242,19 +218,17 @@ std::optional<std::string> commandProgram(const std::vector<std::string>& words)
     return word == words.end() ? std::nullopt : programPath(*word);
 }
 
-// The main group's Exec and Hidden keys; nil when the file cannot be read.
+// The main group's Exec and Hidden keys; nil when the file is no regular
+// file, is too big or cannot be read.
 std::optional<Entry> readEntry(const fs::path& path) {
-    const auto content = readRegularFile(path);
-    if (!content) {
+    const auto file = framework::TextInputStream::open(path.string(), entrySizeLimit);
+    if (!file) {
         return std::nullopt;
     }
     Entry entry;
     bool mainGroup = false;
-    std::size_t start = 0;
-    while (start < content->size()) {
-        const std::size_t end = std::min(content->find('\n', start), content->size());
-        const std::string line = framework::Trim(content->substr(start, end - start));
-        start = end + 1;
+    while (!file->EndOfFile()) {
+        const std::string line = framework::Trim(file->ReadLine());
         const std::size_t equals = line.find('=');
         if (line.starts_with('[')) {
             mainGroup = line == "[Desktop Entry]";

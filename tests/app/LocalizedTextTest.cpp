@@ -22,13 +22,14 @@ std::string lookup(const std::string& key, const std::string& defaultText) {
 
 TEST(LocalizedText, TheMostSpecificLanguageIsReadLineByLineAndMissingKeysFallBack) {
     const test::TranslationFolder folder;
-    folder.write("pt", "# Português\n"
+    folder.write("pt", "# Português\r"
                        "Quit = Sair\n"
                        "  About=Sobre...  \r\n"
                        "Empty =\n"
                        "not a line\n"
                        "Escapes = one\\r\\rtwo\\\\n \\q\n");
-    folder.write("pt_BR", "Quit = Fechar\n");
+    folder.write("pt_BR", "\xEF\xBB\xBF"
+                          "Quit = Fechar\n");
     folder.write("fr", "Quit = Quitter\n");
     ::setenv("LANG", "pt_BR.UTF-8", 1);
     EXPECT_EQ(lookup("Quit", "Quit"), "Fechar");

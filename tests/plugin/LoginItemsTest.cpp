@@ -48,12 +48,15 @@ TEST_F(LoginItemsTest, ListsAddsAndRemovesTheEntriesThatStartTheProgram) {
     EXPECT_EQ(items(), Items{keyhop});
 
     writeFile(autostart / "bare.desktop", "[Desktop Entry]\nExec=keyhop --tray %U\n");
-    writeFile(autostart / "hidden.desktop", "[Desktop Entry]\r\nExec=keyhop\r\nHidden=true\r\n");
+    // Switched on in the session settings, hidden all the same.
+    writeFile(autostart / "hidden.desktop", "[Desktop Entry]\r\nExec=keyhop\r\nHidden=true\r\n"
+                                            "X-GNOME-Autostart-enabled=true\r\n");
+    writeFile(autostart / "marked.desktop", "\xEF\xBB\xBF[Desktop Entry]\nExec=keyhop\n");
     writeFile(autostart / "other.desktop", "[Desktop Entry]\nExec = \"/usr/bin/a\\\\\\\\b\"\n");
     // Another program of the same file name, in another folder.
     writeFile(autostart / "elsewhere.desktop", "[Desktop Entry]\nExec=/opt/keyhop\n");
     const FolderItem other("/usr/bin/a\\b"), elsewhere("/opt/keyhop");
-    EXPECT_EQ(items(), (Items{keyhop, elsewhere, std::nullopt, keyhop, other}));
+    EXPECT_EQ(items(), (Items{keyhop, elsewhere, std::nullopt, keyhop, keyhop, other}));
 
     EXPECT_TRUE(plugin::LoginItemsMBS::New()->RemoveFile(keyhop));
     EXPECT_EQ(items(), (Items{elsewhere, std::nullopt, other}));

@@ -11,6 +11,7 @@
 #include <gtest/gtest.h>
 
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -99,6 +100,18 @@ TEST_F(PreferencesTest, RowsLoadUntilTheFirstMissingFunctionKeyAndAreWrittenBack
     EXPECT_FALSE(checkForUpdate);
 }
 
+TEST_F(PreferencesTest, AByteOrderMarkIsNotPartOfTheFirstKeyAndIsNotWrittenBack) {
+    writeFile(home.preferencesFile(), "\xEF\xBB\xBF"
+                                      "FUNCTIONKEY0 = F5\nFILEABSOLUTEPATH0 = /usr/bin/editor\n");
+    loadPreferences();
+    savePreferences();
+    EXPECT_EQ(saved(), "APPLICATIONNAME = Keyhop\nAPPLICATIONVERSION = 1.0\nMAINWINDOWLEFT = -1\n"
+                       "MAINWINDOWTOP = -1\nMAINWINDOWWIDTH = -1\nMAINWINDOWHEIGHT = -1\n"
+                       "FUNCTIONKEY0 = F5\nSHIFTKEY0 = \nCONTROLKEY0 = \nOPTIONKEY0 = \n"
+                       "COMMANDKEY0 = \nFILENAME0 = \nFILEABSOLUTEPATH0 = /usr/bin/editor\n"
+                       "CHECKFORUPDATE = False\n");
+}
+
 TEST_F(PreferencesTest, AFailedWriteIsReportedAndTheEarlierFileStays) {
     writeFile(home.preferencesFile(), defaults);
     loadPreferences();
@@ -139,6 +152,14 @@ TEST_F(PreferencesTest, AFileThatCannotBeReadIsNotReplacedAtQuit) {
     EXPECT_TRUE(listWindowShown());
     EXPECT_EQ(platform.messages(), Messages{notCreated});
     EXPECT_EQ(saved(), stored);
+
+    // Nor a pipe in its place, which no launch waits on.
+    fs::remove(home.preferencesFile());
+    ASSERT_EQ(::mkfifo(home.preferencesFile().c_str(), 0600), 0);
+    relaunch();
+    savePreferences();
+    EXPECT_EQ(platform.messages(), Messages{notCreated});
+    EXPECT_TRUE(fs::is_fifo(home.preferencesFile()));
 }
 
 TEST_F(PreferencesTest, ASaveRemovesWhatSavesOfEndedProcessesLeftBehind) {

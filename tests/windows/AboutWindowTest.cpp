@@ -1,4 +1,5 @@
-// The About window: its place on the screen, its name line and its fade.
+// The About window: its place on the screen, its name line, its text size
+// and its fade.
 
 #include "windows/AboutWindow.h"
 #include "framework/StaticText.h"
@@ -29,6 +30,9 @@ TEST(AboutWindow, IsCentredThenFadesInWaitsFadesOutAndClosesItself) {
     window.Show();
     EXPECT_EQ(std::pair(window.Left(), window.Top()), std::pair(362, 334));
     EXPECT_EQ(window.findControl<framework::StaticText>("NameStaticText")->Text(), "Keyhop 1.0");
+    // Text sizes are pixels, like places and sizes.
+    const auto& address = *window.findControl<framework::StaticText>("URLStaticText");
+    EXPECT_EQ(address.widget().font().pixelSize(), 10);
     ASSERT_TRUE(keyhop::AboutWindowMetalPicture());
 
     // What the window shows after each tick (0 opaque, 255 invisible), and the
