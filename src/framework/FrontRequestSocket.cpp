@@ -29,6 +29,7 @@ int openFolder(const std::string& folder) {
     return ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);
 }
 
+// Its path, or where that is too long, the path through our folder handle.
 std::optional<sockaddr_un> socketAddress(const std::string& folder, int folderHandle,
                                          const std::string& name) {
     sockaddr_un address{};
@@ -44,7 +45,7 @@ std::optional<sockaddr_un> socketAddress(const std::string& folder, int folderHa
     return address;
 }
 
-// Said once, so the user knows why a second start does nothing.
+// So that the user knows why a second start will do nothing.
 void warnUnreachable(const std::string& folder, const std::string& name) {
     std::fprintf(stderr, "No socket at %s/%s: a second start cannot bring this one to the front.\n",
                  folder.c_str(), name.c_str());
