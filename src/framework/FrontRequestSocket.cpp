@@ -9,6 +9,7 @@
 
 #include <QSocketNotifier>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
@@ -56,35 +57,43 @@ void warnUnreachable(const std::string& folder, const std::string& name) {
 FrontRequestSocket::FrontRequestSocket(const std::string& folder, const std::string& name)
     : folder_(openFolder(folder)), name_(name) {
     const auto address = folder_ < 0 ? std::nullopt : socketAddress(folder, folder_, name);
+    if (!address || !freeName() || !listen(*address)) {
+        warnUnreachable(folder, name);
+    }
+}
+
+bool FrontRequestSocket::freeName() const {
     struct stat status {};
-    const bool nameTaken =
-        address && ::fstatat(folder_, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) == 0;
+    if (::fstatat(folder_, name_.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0) {
+        return errno == ENOENT;
+    }
     // Only a socket of ours is one an instance left behind when it was
     // killed; the lock says no instance uses it now.
-    if (!address || (nameTaken && (!S_ISSOCK(status.st_mode) || status.st_uid != ::geteuid() ||
-                                   ::unlinkat(folder_, name.c_str(), 0) != 0))) {
-        warnUnreachable(folder, name);
-        return;
-    }
+    return S_ISSOCK(status.st_mode) && status.st_uid == ::geteuid() &&
+           ::unlinkat(folder_, name_.c_str(), 0) == 0;
+}
+
+bool FrontRequestSocket::listen(const sockaddr_un& address) {
     listener_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    struct stat status {};
     // Made the user's own before it listens: until then no one can connect.
     if (listener_ < 0 ||
-        ::bind(listener_, reinterpret_cast<const sockaddr*>(&*address), sizeof *address) != 0 ||
-        ::fchmodat(folder_, name.c_str(), 0600, 0) != 0 ||
-        ::fstatat(folder_, name.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0 ||
+        ::bind(listener_, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0 ||
+        ::fchmodat(folder_, name_.c_str(), 0600, 0) != 0 ||
+        ::fstatat(folder_, name_.c_str(), &status, AT_SYMLINK_NOFOLLOW) != 0 ||
         ::listen(listener_, SOMAXCONN) != 0) {
         if (listener_ >= 0) {
             ::close(listener_);
             listener_ = -1;
         }
-        warnUnreachable(folder, name);
-        return;
+        return false;
     }
     device_ = status.st_dev;
     inode_ = status.st_ino;
     notifier_ = std::make_unique<QSocketNotifier>(listener_, QSocketNotifier::Read);
     QObject::connect(notifier_.get(), &QSocketNotifier::activated, notifier_.get(),
                      [this] { acceptRequests(); });
+    return true;
 }
 
 FrontRequestSocket::~FrontRequestSocket() {

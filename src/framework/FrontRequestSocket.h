@@ -6,6 +6,8 @@
 #include <string>
 #include <sys/types.h>
 
+struct sockaddr_un;
+
 class QSocketNotifier;
 
 namespace framework {
@@ -25,6 +27,10 @@ class FrontRequestSocket final {
     static void request(const std::string& folder, const std::string& name);
 
   private:
+    // Removes a socket left at the name; false when something else is there.
+    bool freeName() const;
+    // Binds, makes the socket the user's own and listens.
+    bool listen(const sockaddr_un& address);
     void acceptRequests();
 
     int folder_ = -1;

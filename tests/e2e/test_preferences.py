@@ -63,11 +63,12 @@ class PreferencesTest(unittest.TestCase):
     def test_a_lock_that_cannot_be_had_in_the_runtime_folder_is_had_in_the_config_folder(self):
         for in_the_way in ("folder", "link"):
             with self.subTest(in_the_way), Desktop() as desktop:
-                runtime_lock, config_lock = (os.path.join(folder, "Keyhop.lock")
-                                             for folder in (desktop.runtime, desktop.config))
+                runtime_lock = os.path.join(desktop.runtime, "Keyhop.lock")
                 elsewhere = os.path.join(desktop.root, "elsewhere")
-                os.mkdir(runtime_lock) if in_the_way == "folder" else os.symlink(elsewhere,
-                                                                                 runtime_lock)
+                if in_the_way == "folder":
+                    os.mkdir(runtime_lock)
+                else:
+                    os.symlink(elsewhere, runtime_lock)
                 # Not a socket that Keyhop left: it stays as it is.
                 socket_name = os.path.join(desktop.config, "Keyhop.socket")
                 with open(socket_name, "w") as file:
